@@ -7,6 +7,17 @@
 #include <stdio.h>
 #include <string.h>
 
+/* Appends one line to the file named by RAVEL_E2E_LOG, so the tests can see which stubs ran. */
+static void LogLaunch(const char* what) {
+  char path[MAX_PATH];
+  FILE* log;
+  if (GetEnvironmentVariableA("RAVEL_E2E_LOG", path, sizeof path) == 0) return;
+  log = fopen(path, "ab");
+  if (log == NULL) return;
+  fprintf(log, "%s\n", what);
+  fclose(log);
+}
+
 static void Copy(const char* path, FILE* out) {
   char buffer[4096];
   size_t n;
@@ -28,6 +39,11 @@ int main(int argc, char** argv) {
     return 0;
   }
   GetModuleFileNameA(NULL, self, sizeof self);
+  {
+    char line[MAX_PATH + 16];
+    snprintf(line, sizeof line, "java %s", self);
+    LogLaunch(line);
+  }
   slash = strrchr(self, '\\');
   if (slash != NULL) slash[1] = '\0';
   snprintf(sibling, sizeof sibling, "%sjava.banner", self);

@@ -94,11 +94,14 @@ int main(void) {
       if (result == ERROR_SUCCESS) RegCloseKey(key);
       printf(result == ERROR_SUCCESS ? "EXISTS\n" : "MISSING\n");
     } else if (strcmp(fields[0], "purge") == 0 && count >= 4) {
-      result = RegOpenKeyExA(Root(fields[1]), "", 0, KEY_ALL_ACCESS | View(fields[2]), &key);
-      if (result == ERROR_SUCCESS) {
-        RegDeleteTreeA(key, fields[3]);
-        RegDeleteKeyExA(key, fields[3], View(fields[2]), 0);
-        RegCloseKey(key);
+      char* last = strrchr(fields[3], '\\');
+      if (last != NULL) {
+        *last = '\0';
+        result = RegOpenKeyExA(Root(fields[1]), fields[3], 0, KEY_ALL_ACCESS | View(fields[2]), &key);
+        if (result == ERROR_SUCCESS) {
+          RegDeleteTreeA(key, last + 1);
+          RegCloseKey(key);
+        }
       }
       printf("OK\n");
     } else {

@@ -9,6 +9,17 @@
 
 static int found;
 
+/* Appends one line to the file named by RAVEL_E2E_LOG, so the tests can see which stubs ran. */
+static void LogLaunch(const char* what) {
+  char path[MAX_PATH];
+  FILE* log;
+  if (GetEnvironmentVariableA("RAVEL_E2E_LOG", path, sizeof path) == 0) return;
+  log = fopen(path, "ab");
+  if (log == NULL) return;
+  fprintf(log, "%s\n", what);
+  fclose(log);
+}
+
 static void Try(const char* directory, const char* name) {
   char dir[MAX_PATH * 2];
   char path[MAX_PATH * 4];
@@ -58,6 +69,7 @@ int main(int argc, char** argv) {
   char* context = NULL;
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+  LogLaunch(argc == 2 ? "where" : "where (bad arguments)");
   if (argc != 2) {
     fputs("ERROR: Invalid syntax.\r\n", stderr);
     return 2;
