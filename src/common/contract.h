@@ -48,8 +48,16 @@ inline constexpr char kVersionCommandEnd[] = "\"\"";
 inline constexpr char kListingCommandStart[] = "cmd.exe /C where java>\"";
 inline constexpr char kListingCommandEnd[] = "\"";
 inline constexpr char kRegAddCommand[] = "cmd.exe /C reg add ";
-inline constexpr std::uint32_t kChildCreationFlags = 0x08000020;  // CREATE_NO_WINDOW | NORMAL_PRIORITY_CLASS
+inline constexpr std::uint32_t kChildCreationFlags =
+    0x08000020;  // CREATE_NO_WINDOW | NORMAL_PRIORITY_CLASS
 inline constexpr char kTempVariable[] = "TEMP";
+// How long any child may run before it and everything it started are ended. A runtime that
+// hangs on -version (an unreachable network drive, a broken install) must not hang the installer.
+#if defined(RAVEL_CHILD_TIME_LIMIT_MS)
+inline constexpr std::uint32_t kChildTimeLimitMs = RAVEL_CHILD_TIME_LIMIT_MS;
+#else
+inline constexpr std::uint32_t kChildTimeLimitMs = 60000;
+#endif
 
 // Registry types and access masks.
 inline constexpr std::uint32_t kRegSz = 1;

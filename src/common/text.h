@@ -36,7 +36,8 @@ std::string Right(std::string_view text, int n);
 // Everything from position on; position < 0 counts as 0, position >= length gives "".
 std::string Mid(std::string_view text, int position);
 
-// Replaces every occurrence, scanning left to right without overlaps; an empty pattern does nothing.
+// Replaces every occurrence, scanning left to right without overlaps; an empty pattern does
+// nothing.
 std::string ReplaceAll(std::string_view text, std::string_view pattern, std::string_view with);
 
 // Lower-cases by the active code page: A-Z and the code page's other capitals.

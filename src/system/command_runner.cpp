@@ -18,8 +18,9 @@ std::string CommandInterpreterPath(Os& os) {
 std::uint32_t RunCommand(Os& os, const std::string& commandLine) {
   const std::string interpreter = CommandInterpreterPath(os);
   if (interpreter.empty()) return kErrorFileNotFound;
-  return os.CreateProcessAndWait(interpreter, commandLine, contract::kChildCreationFlags,
-                                 kWaitForever)
+  return os
+      .CreateProcessAndWait(interpreter, commandLine, contract::kChildCreationFlags,
+                            contract::kChildTimeLimitMs)
       .code;
 }
 

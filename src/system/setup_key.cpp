@@ -42,9 +42,9 @@ void RecordSetupValues(Os& os, SetupKeyTarget target, const std::vector<SetupVal
   }
   for (const SetupValue& value : values) {
     // The byte count never reaches past the text's terminator.
-    const std::uint32_t size =
-        value.byteCount <= value.text.size() + 1 ? value.byteCount
-                                                 : static_cast<std::uint32_t>(value.text.size() + 1);
+    const std::uint32_t size = value.byteCount <= value.text.size() + 1
+                                   ? value.byteCount
+                                   : static_cast<std::uint32_t>(value.text.size() + 1);
     os.RegSetValueExA(key, value.name, contract::kRegSz,
                       reinterpret_cast<const std::uint8_t*>(value.text.c_str()), size);
   }

@@ -20,11 +20,25 @@ HKEY RootHandle(RegRoot root) {
 HKEY ToHkey(RegKey key) { return reinterpret_cast<HKEY>(key); }
 FILE* ToFile(FileStream stream) { return reinterpret_cast<FILE*>(stream); }
 
+// A job that ends every process in it when its last handle closes, so a child that outlives
+// its time limit is ended together with everything it started.
+HANDLE CreateKillOnCloseJob() {
+  HANDLE job = ::CreateJobObjectA(nullptr, nullptr);
+  if (job == nullptr) return nullptr;
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits;
+  ZeroMemory(&limits, sizeof(limits));
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  if (!::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof(limits))) {
+    ::CloseHandle(job);
+    return nullptr;
+  }
+  return job;
+}
+
 }  // namespace
 
 ChildExit Win32Os::CreateProcessAndWait(const std::string& applicationName,
-                                        const std::string& commandLine,
-                                        std::uint32_t creationFlags,
+                                        const std::string& commandLine, std::uint32_t creationFlags,
                                         std::uint32_t waitMilliseconds) {
   STARTUPINFOA startup;
   ZeroMemory(&startup, sizeof(startup));
@@ -34,26 +48,40 @@ ChildExit Win32Os::CreateProcessAndWait(const std::string& applicationName,
   // CreateProcessA may write into the command line, so it gets a private copy.
   std::vector<char> writableCommandLine(commandLine.begin(), commandLine.end());
   writableCommandLine.push_back('\0');
+  // The child starts suspended so that it is in the job before it can start anything itself.
   if (!::CreateProcessA(applicationName.c_str(), writableCommandLine.data(), nullptr, nullptr,
-                        FALSE, creationFlags, nullptr, nullptr, &startup, &process)) {
+                        FALSE, creationFlags | CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                        &process)) {
     return ChildExit{false, ::GetLastError(), false};
   }
+  HANDLE job = CreateKillOnCloseJob();
+  // Where jobs cannot nest (an installer that runs us in its own job on older Windows) the
+  // child runs outside one, and only it is ended at the limit.
+  if (job != nullptr && !::AssignProcessToJobObject(job, process.hProcess)) {
+    ::CloseHandle(job);
+    job = nullptr;
+  }
+  ::ResumeThread(process.hThread);
   ChildExit result{true, 0, false};
   if (::WaitForSingleObject(process.hProcess, waitMilliseconds) == WAIT_TIMEOUT) {
-    ::TerminateProcess(process.hProcess, 1);
+    if (job != nullptr) {
+      ::TerminateJobObject(job, 1);
+    } else {
+      ::TerminateProcess(process.hProcess, 1);
+    }
     ::WaitForSingleObject(process.hProcess, INFINITE);
     result.timedOut = true;
   }
   DWORD exitCode = 0;
   ::GetExitCodeProcess(process.hProcess, &exitCode);
   result.code = exitCode;
+  if (job != nullptr) ::CloseHandle(job);
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
   return result;
 }
 
-std::uint32_t Win32Os::GetEnvironmentVariableA(const char* name, char* buffer,
-                                               std::uint32_t size) {
+std::uint32_t Win32Os::GetEnvironmentVariableA(const char* name, char* buffer, std::uint32_t size) {
   return ::GetEnvironmentVariableA(name, buffer, size);
 }
 

@@ -7,8 +7,8 @@ namespace ravel {
 
 class Win32Os final : public Os {
  public:
-  ChildExit CreateProcessAndWait(const std::string& applicationName,
-                                 const std::string& commandLine, std::uint32_t creationFlags,
+  ChildExit CreateProcessAndWait(const std::string& applicationName, const std::string& commandLine,
+                                 std::uint32_t creationFlags,
                                  std::uint32_t waitMilliseconds) override;
   std::uint32_t GetEnvironmentVariableA(const char* name, char* buffer,
                                         std::uint32_t size) override;

@@ -17,8 +17,11 @@ TEST_F(Foundation, WrongCommandLinesExitZeroSilentlyAndTouchNothing) {
   machine_.AddRuntime("C:\\e2e\\jre\\bin\\java.exe", "x\ny\nz\n");
   machine_.SetPathPrefix("C:\\e2e\\jre\\bin");
   for (const std::vector<std::string>& args :
-       std::vector<std::vector<std::string>>{{}, {"type=jre"}, {"type=jre", "mode=silent", "x"},
-                                             {"type=jre", "mode=quiet"}, {"xtype=jre", "mode=silent"}}) {
+       std::vector<std::vector<std::string>>{{},
+                                             {"type=jre"},
+                                             {"type=jre", "mode=silent", "x"},
+                                             {"type=jre", "mode=quiet"},
+                                             {"xtype=jre", "mode=silent"}}) {
     const RunResult run = machine_.RunRavelcheck(args);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "");
@@ -33,16 +36,23 @@ TEST_F(Foundation, WrongCommandLinesExitZeroSilentlyAndTouchNothing) {
 
 TEST_F(Foundation, MissingSetupKeyIsCreatedInItsViewAndAVerdictWrittenAsOneCharacter) {
   const std::string recorder = machine_.BuildDir() + "/e2e-tools/record_setup.exe";
-  ASSERT_EQ(machine_.RunWindowsProgram(recorder, {"Machine32", "Ravelcheck32", "1", "1"}).exitCode, 0);
-  ASSERT_EQ(machine_.RunWindowsProgram(recorder, {"PerUser", "Ravelcheck64", "0", "1"}).exitCode, 0);
-  ASSERT_EQ(machine_.RunWindowsProgram(recorder, {"Machine64", "JavaLocation", "C:\\jre", "8"}).exitCode, 0);
+  ASSERT_EQ(machine_.RunWindowsProgram(recorder, {"Machine32", "Ravelcheck32", "1", "1"}).exitCode,
+            0);
+  ASSERT_EQ(machine_.RunWindowsProgram(recorder, {"PerUser", "Ravelcheck64", "0", "1"}).exitCode,
+            0);
+  ASSERT_EQ(
+      machine_.RunWindowsProgram(recorder, {"Machine64", "JavaLocation", "C:\\jre", "8"}).exitCode,
+      0);
 
   // Written with a byte count of 1; Windows keeps the terminator that follows in memory, and
   // installers have always read the value that way.
-  EXPECT_EQ(machine_.Value("HKLM", 32, kSetupKey, "Ravelcheck32"), (RegValue{kRegSz, Bytes("1", true)}));
+  EXPECT_EQ(machine_.Value("HKLM", 32, kSetupKey, "Ravelcheck32"),
+            (RegValue{kRegSz, Bytes("1", true)}));
   EXPECT_FALSE(machine_.Value("HKLM", 64, kSetupKey, "Ravelcheck32"));
-  EXPECT_EQ(machine_.Value("HKCU", 64, kSetupKey, "Ravelcheck64"), (RegValue{kRegSz, Bytes("0", true)}));
-  EXPECT_EQ(machine_.Value("HKLM", 64, kSetupKey, "JavaLocation"), (RegValue{kRegSz, Bytes("C:\\jre", true)}));
+  EXPECT_EQ(machine_.Value("HKCU", 64, kSetupKey, "Ravelcheck64"),
+            (RegValue{kRegSz, Bytes("0", true)}));
+  EXPECT_EQ(machine_.Value("HKLM", 64, kSetupKey, "JavaLocation"),
+            (RegValue{kRegSz, Bytes("C:\\jre", true)}));
   EXPECT_FALSE(machine_.Value("HKLM", 32, kSetupKey, "JavaLocation"));
 }
 

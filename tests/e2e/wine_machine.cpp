@@ -95,7 +95,8 @@ WineMachine::WineMachine() {
   wine_ = EnvOr("RAVEL_WINE64", "/usr/lib/wine/wine64");
   buildDir_ = EnvOr("RAVEL_WINDOWS_X64_DIR", "build/windows-x64");
   if (!fs::exists(buildDir_ + "/ravelcheck.exe")) {
-    throw std::runtime_error("no ravelcheck.exe in " + buildDir_ + ": build the windows-x64 preset");
+    throw std::runtime_error("no ravelcheck.exe in " + buildDir_ +
+                             ": build the windows-x64 preset");
   }
   char templ[] = "/tmp/ravel-e2e-XXXXXX";
   if (mkdtemp(templ) == nullptr) throw std::runtime_error("mkdtemp failed");
@@ -108,7 +109,8 @@ WineMachine::WineMachine() {
   const RunResult temp = Spawn({wine_, "cmd.exe", "/C", "echo %TEMP%"}, "", {});
   std::string tempWindows = Lines(temp.out).empty() ? "" : Lines(temp.out)[0];
   while (!tempWindows.empty() && tempWindows.back() == ' ') tempWindows.pop_back();
-  if (tempWindows.size() < 3) throw std::runtime_error("no TEMP in the prefix: " + temp.out + temp.err);
+  if (tempWindows.size() < 3)
+    throw std::runtime_error("no TEMP in the prefix: " + temp.out + temp.err);
   tempUnix_ = UnixPath(tempWindows);
   Reset();
 }

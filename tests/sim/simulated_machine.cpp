@@ -54,13 +54,11 @@ std::string Escaped(const std::string& bytes) {
   return out;
 }
 
-bool IsCmdSpecial(char c) {
-  return std::strchr("&<>()@^|", c) != nullptr;
-}
+bool IsCmdSpecial(char c) { return std::strchr("&<>()@^|", c) != nullptr; }
 
 // A command line cut into its program words and its redirections, as cmd.exe parses one command.
 struct ParsedCommand {
-  std::vector<std::string> words;  // quotes removed
+  std::vector<std::string> words;                         // quotes removed
   std::vector<std::pair<int, std::string>> redirections;  // stream number, target
   std::vector<bool> appends;
 };
@@ -187,7 +185,9 @@ void SimulatedMachine::SetEnvironment(const std::string& name, const std::string
   environment_[Lower(name)] = value;
 }
 
-void SimulatedMachine::UnsetEnvironment(const std::string& name) { environment_.erase(Lower(name)); }
+void SimulatedMachine::UnsetEnvironment(const std::string& name) {
+  environment_.erase(Lower(name));
+}
 
 void SimulatedMachine::SetCurrentDirectory(const std::string& directory) {
   currentDirectory_ = directory;
@@ -334,8 +334,7 @@ std::string SimulatedMachine::ParentOf(const std::string& normalized) const {
   return normalized.substr(0, slash);
 }
 
-std::string SimulatedMachine::KeyId(RegRoot root, RegistryView view,
-                                    const std::string& key) const {
+std::string SimulatedMachine::KeyId(RegRoot root, RegistryView view, const std::string& key) const {
   std::vector<std::string> parts;
   for (const std::string& part : Split(key, '\\')) {
     if (!part.empty()) parts.push_back(Lower(part));
@@ -368,13 +367,16 @@ ChildExit SimulatedMachine::CreateProcessAndWait(const std::string& applicationN
                                                  std::uint32_t creationFlags,
                                                  std::uint32_t waitMilliseconds) {
   const bool fails = Fault(OsCall::CreateProcess, commandLine);
-  const bool isInterpreter = Normalize(applicationName) == Normalize(systemDirectory_ + "\\cmd.exe") &&
-                             FileExistsAt(applicationName);
+  const bool isInterpreter =
+      Normalize(applicationName) == Normalize(systemDirectory_ + "\\cmd.exe") &&
+      FileExistsAt(applicationName);
   const bool created = !fails && isInterpreter;
-  children_.push_back(ChildRecord{applicationName, commandLine, created, creationFlags});
+  children_.push_back(
+      ChildRecord{applicationName, commandLine, created, creationFlags, waitMilliseconds, false});
   if (!created) return ChildExit{false, static_cast<std::uint32_t>(kErrorFileNotFound), false};
   ChildExit exit{true, 0, false};
   RunCommandInterpreter(commandLine, waitMilliseconds, exit);
+  children_.back().timedOut = exit.timedOut;
   return exit;
 }
 
@@ -390,7 +392,8 @@ void SimulatedMachine::RunCommandInterpreter(const std::string& commandLine,
   std::string expanded;
   for (std::size_t i = 0; i < rest.size(); ++i) {
     const auto close = rest[i] == '%' ? rest.find('%', i + 1) : std::string::npos;
-    if (close != std::string::npos && environment_.count(Lower(rest.substr(i + 1, close - i - 1)))) {
+    if (close != std::string::npos &&
+        environment_.count(Lower(rest.substr(i + 1, close - i - 1)))) {
       expanded += EnvironmentValue(rest.substr(i + 1, close - i - 1));
       i = close;
       continue;
@@ -424,8 +427,8 @@ void SimulatedMachine::RunCommandInterpreter(const std::string& commandLine,
   }
 }
 
-void SimulatedMachine::RunSimpleCommand(const std::string& command,
-                                        std::uint32_t waitMilliseconds, ChildExit& exit) {
+void SimulatedMachine::RunSimpleCommand(const std::string& command, std::uint32_t waitMilliseconds,
+                                        ChildExit& exit) {
   const ParsedCommand parsed = ParseCommand(command);
   std::string stdoutTarget;
   std::string stderrTarget;
@@ -451,7 +454,8 @@ void SimulatedMachine::RunSimpleCommand(const std::string& command,
     if (!RegAdd(parsed.words)) strayCommands_.push_back(command);
   } else if (const auto runtime = runtimes_.find(Normalize(parsed.words[0]));
              runtime != runtimes_.end()) {
-    if (parsed.words.size() != 2 || parsed.words[1] != "-version") strayCommands_.push_back(command);
+    if (parsed.words.size() != 2 || parsed.words[1] != "-version")
+      strayCommands_.push_back(command);
     err = WithCrLf(runtime->second.stderrText);
     out = WithCrLf(runtime->second.stdoutText);
     if (runtime->second.hangs) {
@@ -617,8 +621,8 @@ bool SimulatedMachine::DeleteFileA(const std::string& path) {
 
 // --- Os: registry ---
 
-long SimulatedMachine::RegOpenKeyExA(RegRoot root, const std::string& subKey,
-                                     std::uint32_t access, RegKey* key) {
+long SimulatedMachine::RegOpenKeyExA(RegRoot root, const std::string& subKey, std::uint32_t access,
+                                     RegKey* key) {
   *key = 0;
   keyOpens_.push_back(KeyOpenRecord{root, subKey, access});
   if (Fault(OsCall::RegOpenKey, subKey)) return kErrorAccessDenied;

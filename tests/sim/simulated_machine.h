@@ -78,6 +78,8 @@ struct ChildRecord {
   std::string commandLine;
   bool created = false;
   std::uint32_t creationFlags = 0;
+  std::uint32_t waitMilliseconds = 0;
+  bool timedOut = false;
 };
 
 class SimulatedMachine final : public Os {
@@ -99,8 +101,8 @@ class SimulatedMachine final : public Os {
   void AddKey(RegRoot root, RegistryView view, const std::string& key);
   void SetValue(RegRoot root, RegistryView view, const std::string& key, const std::string& name,
                 const RegistryValue& value);
-  void SetString(RegRoot root, RegistryView view, const std::string& key,
-                 const std::string& name, const std::string& text);
+  void SetString(RegRoot root, RegistryView view, const std::string& key, const std::string& name,
+                 const std::string& text);
   void SetCodePage(const AnsiCodePage& codePage) { codePage_ = codePage; }
   // Keys of HKLM\SOFTWARE opened without a view flag land in the process's own view.
   void SetProcessIs64Bit(bool is64Bit) { processIs64Bit_ = is64Bit; }
@@ -108,7 +110,8 @@ class SimulatedMachine final : public Os {
   // --- Faults on demand ---
   // Every call to the seam asks the predicate (the call, its ordinal among all calls so far
   // counting from 0, and its main argument); true makes the call fail as Windows would.
-  using FaultRule = std::function<bool(OsCall call, std::uint64_t ordinal, const std::string& detail)>;
+  using FaultRule =
+      std::function<bool(OsCall call, std::uint64_t ordinal, const std::string& detail)>;
   void SetFaultRule(FaultRule rule) { faultRule_ = std::move(rule); }
   std::uint64_t CallCount() const { return callCount_; }
 
@@ -132,8 +135,8 @@ class SimulatedMachine final : public Os {
   std::string Snapshot() const;
 
   // --- Os ---
-  ChildExit CreateProcessAndWait(const std::string& applicationName,
-                                 const std::string& commandLine, std::uint32_t creationFlags,
+  ChildExit CreateProcessAndWait(const std::string& applicationName, const std::string& commandLine,
+                                 std::uint32_t creationFlags,
                                  std::uint32_t waitMilliseconds) override;
   std::uint32_t GetEnvironmentVariableA(const char* name, char* buffer,
                                         std::uint32_t size) override;
@@ -189,8 +192,8 @@ class SimulatedMachine final : public Os {
   std::map<std::string, std::string> environment_;  // by lower-cased name
   std::string currentDirectory_ = "C:\\Users\\setup\\Downloads";
   std::string systemDirectory_ = "C:\\Windows\\System32";
-  std::map<std::string, File> files_;  // by normalized path
-  std::set<std::string> directories_;  // normalized
+  std::map<std::string, File> files_;        // by normalized path
+  std::set<std::string> directories_;        // normalized
   std::map<std::string, Runtime> runtimes_;  // by normalized path
   std::map<std::string, Values> registry_;   // by key id; a key exists when it is here
   std::map<FileStream, Stream> streams_;

@@ -39,8 +39,8 @@ TEST(CaptureVersionOutput, RunsTheRuntimeThroughCmdWithEverythingQuoted) {
   ASSERT_EQ(machine.Children().size(), 1u);
   const sim::ChildRecord& child = machine.Children()[0];
   EXPECT_EQ(child.applicationName, "C:\\Windows\\System32\\cmd.exe");
-  EXPECT_EQ(child.commandLine, "cmd.exe /C \"\"" + javaExe + "\" -version 2>\"" + kTemp +
-                                   "\\Ravelcheck.txt\"\"");
+  EXPECT_EQ(child.commandLine,
+            "cmd.exe /C \"\"" + javaExe + "\" -version 2>\"" + kTemp + "\\Ravelcheck.txt\"\"");
   EXPECT_EQ(child.creationFlags, 0x08000020u);
   EXPECT_TRUE(machine.StrayCommands().empty());
   EXPECT_TRUE(machine.FilesUnder(kTemp).empty());
@@ -105,8 +105,8 @@ TEST(CaptureVersionOutput, LongestUsableTempIs255Characters) {
 
 TEST(CaptureVersionOutput, InjectableRuntimePathNeverReachesACommandLine) {
   for (const std::string& javaExe :
-       {std::string("C:\\x\" & calc & \"\\bin\\java.exe"), std::string("C:\\%ComSpec%\\bin\\java.exe"),
-        std::string("C:\\x\n\\bin\\java.exe")}) {
+       {std::string("C:\\x\" & calc & \"\\bin\\java.exe"),
+        std::string("C:\\%ComSpec%\\bin\\java.exe"), std::string("C:\\x\n\\bin\\java.exe")}) {
     SCOPED_TRACE(javaExe);
     SimulatedMachine machine;
     machine.AddFile(kTemp + "\\Ravelcheck.txt", "stale\nstale\nstale\n");
@@ -130,6 +130,16 @@ TEST(CaptureVersionOutput, StandardOutputIsNotCaptured) {
   EXPECT_TRUE(CaptureVersion(machine, "C:\\jdk\\bin\\java.exe").empty());
 }
 
+TEST(CaptureVersionOutput, HangingRuntimeIsEndedAtTheLimitAndWhatItPrintedCounts) {
+  SimulatedMachine machine;
+  machine.AddRuntime("C:\\jdk\\bin\\java.exe", Runtime{"1\n2\n3\n", "", true});
+  EXPECT_EQ(CaptureVersion(machine, "C:\\jdk\\bin\\java.exe").size(), 3u);
+  ASSERT_EQ(machine.Children().size(), 1u);
+  EXPECT_EQ(machine.Children()[0].waitMilliseconds, contract::kChildTimeLimitMs);
+  EXPECT_TRUE(machine.Children()[0].timedOut);
+  EXPECT_TRUE(machine.FilesUnder(kTemp).empty());
+}
+
 TEST(NextLine, LongLinesArriveInPiecesOf255Bytes) {
   SimulatedMachine machine;
   const std::string longLine(299, 'x');
@@ -144,9 +154,8 @@ TEST(NextLine, LongLinesArriveInPiecesOf255Bytes) {
 TEST(Finish, DeletesTheFileEvenWhenItCouldNotBeOpened) {
   SimulatedMachine machine;
   machine.AddRuntime("C:\\jdk\\bin\\java.exe", Runtime{"1\n2\n3\n"});
-  machine.SetFaultRule([](OsCall call, std::uint64_t, const std::string&) {
-    return call == OsCall::OpenTextFile;
-  });
+  machine.SetFaultRule(
+      [](OsCall call, std::uint64_t, const std::string&) { return call == OsCall::OpenTextFile; });
   CapturedOutput capture = CaptureVersionOutput(machine, "C:\\jdk\\bin\\java.exe", "\\JavaVer.txt");
   EXPECT_EQ(capture.stream, 0u);
   EXPECT_TRUE(machine.FileExistsAt(kTemp + "\\JavaVer.txt"));
@@ -172,11 +181,10 @@ TEST(CaptureJavaListing, ListsRuntimesOnThePathInOrder) {
   machine.AddRuntime("C:\\Java\\B\\bin\\JAVA.EXE", Runtime{});
   machine.SetEnvironment("PATH", "C:\\Windows\\system32;C:\\Java\\B\\bin\\;C:\\Java\\A\\bin");
   CapturedOutput listing = CaptureJavaListing(machine);
-  EXPECT_EQ(ReadAll(machine, listing),
-            (std::vector<std::string>{"C:\\Java\\B\\bin\\JAVA.EXE\n", "C:\\Java\\A\\bin\\java.exe\n"}));
+  EXPECT_EQ(ReadAll(machine, listing), (std::vector<std::string>{"C:\\Java\\B\\bin\\JAVA.EXE\n",
+                                                                 "C:\\Java\\A\\bin\\java.exe\n"}));
   ASSERT_EQ(machine.CommandLines().size(), 1u);
-  EXPECT_EQ(machine.CommandLines()[0],
-            "cmd.exe /C where java>\"" + kTemp + "\\AllJavaPath.txt\"");
+  EXPECT_EQ(machine.CommandLines()[0], "cmd.exe /C where java>\"" + kTemp + "\\AllJavaPath.txt\"");
   EXPECT_TRUE(machine.FilesUnder(kTemp).empty());
 }
 
@@ -195,9 +203,8 @@ TEST(RunCommand, UsesCmdFromTheSystemDirectoryAndReportsCreationErrors) {
   EXPECT_EQ(RunCommand(machine, "cmd.exe /C reg add HKCU\\SOFTWARE\\X /reg:64"), 0u);
   EXPECT_EQ(machine.Children().at(0).applicationName, "C:\\Windows\\System32\\cmd.exe");
 
-  machine.SetFaultRule([](OsCall call, std::uint64_t, const std::string&) {
-    return call == OsCall::CreateProcess;
-  });
+  machine.SetFaultRule(
+      [](OsCall call, std::uint64_t, const std::string&) { return call == OsCall::CreateProcess; });
   EXPECT_EQ(RunCommand(machine, "cmd.exe /C reg add HKCU\\SOFTWARE\\Y /reg:64"), 2u);
 
   machine.SetFaultRule([](OsCall call, std::uint64_t, const std::string&) {

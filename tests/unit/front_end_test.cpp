@@ -46,8 +46,8 @@ TEST(ParseCommandLine, OddCommandLinesRunNothing) {
       {},
       {"type=jre"},
       {"type=jre", "mode=silent", "extra"},
-      {"type=jre", "type=java"},             // mode stays empty
-      {"xtype=jre", "mode=silent"},          // first five characters dropped: "=jre"
+      {"type=jre", "type=java"},               // mode stays empty
+      {"xtype=jre", "mode=silent"},            // first five characters dropped: "=jre"
       {"type=jremode=silent", "mode=silent"},  // taken as the type only
       {"type=jre", "mode=silent "},
       {"type=jre", "mode=quiet"},

@@ -67,9 +67,11 @@ TEST(ReadMachineString, ValuesOfOtherTypesArriveAsStored) {
   machine.SetValue(kHklm, k64, kKey, "expand", RegistryValue::String("%ProgramFiles%\\Java", 2));
   RegistryValue multi;
   multi.type = 7;
-  for (char c : std::string("first\0second\0\0", 14)) multi.data.push_back(static_cast<std::uint8_t>(c));
+  for (char c : std::string("first\0second\0\0", 14))
+    multi.data.push_back(static_cast<std::uint8_t>(c));
   machine.SetValue(kHklm, k64, kKey, "multi", multi);
-  EXPECT_EQ(Read(machine, k64, kKey, "expand"), std::make_pair(true, std::string("%ProgramFiles%\\Java")));
+  EXPECT_EQ(Read(machine, k64, kKey, "expand"),
+            std::make_pair(true, std::string("%ProgramFiles%\\Java")));
   EXPECT_EQ(Read(machine, k64, kKey, "multi"), std::make_pair(true, std::string("first")));
 }
 
@@ -88,9 +90,11 @@ TEST(ReadMachineString, FailedReadEmptiesTheBuffer) {
 
 TEST(ReadMachineString, SystemEnvironmentIsNotSplitByView) {
   SimulatedMachine machine;
-  const std::string environment = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment";
+  const std::string environment =
+      "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment";
   machine.SetString(kHklm, k64, environment, "JRE_HOME", "C:\\jre");
-  EXPECT_EQ(Read(machine, k32, environment, "JRE_HOME"), std::make_pair(true, std::string("C:\\jre")));
+  EXPECT_EQ(Read(machine, k32, environment, "JRE_HOME"),
+            std::make_pair(true, std::string("C:\\jre")));
 }
 
 }  // namespace

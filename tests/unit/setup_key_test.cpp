@@ -49,8 +49,12 @@ TEST(RecordSetupValues, MachineViewsAreKeptApart) {
   SimulatedMachine machine;
   RecordSetupValues(machine, SetupKeyTarget::Machine64, {LocationValue("JavaLocation", "C:\\64")});
   RecordSetupValues(machine, SetupKeyTarget::Machine32, {LocationValue("JavaLocation", "C:\\32")});
-  EXPECT_EQ(machine.Value(RegRoot::LocalMachine, RegistryView::View64, kSetupKey, "JavaLocation")->Text(), "C:\\64");
-  EXPECT_EQ(machine.Value(RegRoot::LocalMachine, RegistryView::View32, kSetupKey, "JavaLocation")->Text(), "C:\\32");
+  EXPECT_EQ(
+      machine.Value(RegRoot::LocalMachine, RegistryView::View64, kSetupKey, "JavaLocation")->Text(),
+      "C:\\64");
+  EXPECT_EQ(
+      machine.Value(RegRoot::LocalMachine, RegistryView::View32, kSetupKey, "JavaLocation")->Text(),
+      "C:\\32");
 }
 
 TEST(RecordSetupValues, ExistingKeyStartsNoChildAndValuesAreOverwrittenInOrder) {
@@ -61,8 +65,10 @@ TEST(RecordSetupValues, ExistingKeyStartsNoChildAndValuesAreOverwrittenInOrder) 
   EXPECT_TRUE(machine.Children().empty());
   EXPECT_EQ(machine.KeyOpens().size(), 1u);
   // A verdict is its one character without a terminator.
-  const auto verdict32 = machine.Value(RegRoot::CurrentUser, RegistryView::View64, kSetupKey, "Ravelcheck32");
-  const auto verdict64 = machine.Value(RegRoot::CurrentUser, RegistryView::View64, kSetupKey, "Ravelcheck64");
+  const auto verdict32 =
+      machine.Value(RegRoot::CurrentUser, RegistryView::View64, kSetupKey, "Ravelcheck32");
+  const auto verdict64 =
+      machine.Value(RegRoot::CurrentUser, RegistryView::View64, kSetupKey, "Ravelcheck64");
   ASSERT_TRUE(verdict32 && verdict64);
   EXPECT_EQ(verdict32->data, std::vector<std::uint8_t>{'0'});
   EXPECT_EQ(verdict64->data, std::vector<std::uint8_t>{'1'});
@@ -73,7 +79,8 @@ TEST(RecordSetupValues, LocationOf255CharactersIsStoredAs256Bytes) {
   SimulatedMachine machine;
   const std::string location(255, 'L');
   RecordSetupValues(machine, SetupKeyTarget::Machine64, {LocationValue("JavaLocation", location)});
-  const auto stored = machine.Value(RegRoot::LocalMachine, RegistryView::View64, kSetupKey, "JavaLocation");
+  const auto stored =
+      machine.Value(RegRoot::LocalMachine, RegistryView::View64, kSetupKey, "JavaLocation");
   ASSERT_TRUE(stored);
   EXPECT_EQ(stored->data.size(), 256u);
   EXPECT_EQ(stored->data.back(), 0u);
@@ -99,7 +106,8 @@ TEST(RecordSetupValues, OneFailedValueDoesNotStopTheNext) {
   });
   RecordSetupValues(machine, SetupKeyTarget::PerUser,
                     {VerdictFlag("Ravelcheck32", true), VerdictFlag("Ravelcheck64", true)});
-  EXPECT_FALSE(machine.Value(RegRoot::CurrentUser, RegistryView::View64, kSetupKey, "Ravelcheck32"));
+  EXPECT_FALSE(
+      machine.Value(RegRoot::CurrentUser, RegistryView::View64, kSetupKey, "Ravelcheck32"));
   EXPECT_TRUE(machine.Value(RegRoot::CurrentUser, RegistryView::View64, kSetupKey, "Ravelcheck64"));
 }
 

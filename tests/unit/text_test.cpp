@@ -29,16 +29,23 @@ struct DoubleByteCodePage : ::testing::Test {
 
 TEST_F(DoubleByteCodePage, MatchNeverStartsOnATrailByte) {
   // 0x83 0x5C is one character whose trail byte is a backslash.
-  const std::string text = "C:\\\x83\x5C" "bin";
+  const std::string text =
+      "C:\\\x83\x5C"
+      "bin";
   EXPECT_EQ(Find(text, "\\bin"), -1);
   EXPECT_EQ(Find(text, "\\"), 2);
   EXPECT_EQ(Find(text, "bin"), 5);
 }
 
 TEST_F(DoubleByteCodePage, LowerCasingLeavesDoubleByteCharactersAlone) {
-  std::string text = "AB\x83" "A" "C";
+  std::string text =
+      "AB\x83"
+      "A"
+      "C";
   LowerInPlace(text);
-  EXPECT_EQ(text, "ab\x83" "Ac");
+  EXPECT_EQ(text,
+            "ab\x83"
+            "Ac");
 }
 
 TEST(TextCuts, LeftRightMidLimits) {

@@ -1,11 +1,11 @@
 /* A java.exe stand-in: writes the bytes of java.banner, beside it, to standard error in binary
    mode (the test stores them with CR LF), and java.stdout, if present, to standard output. If
    java.hang exists it then starts a copy of itself that never ends and waits for it forever. */
-#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
 #include <stdio.h>
 #include <string.h>
+#include <windows.h>
 
 /* Appends one line to the file named by RAVEL_E2E_LOG, so the tests can see which stubs ran. */
 static void LogLaunch(const char* what) {

@@ -6,10 +6,10 @@
      key   ROOT VIEW KEY                      -> EXISTS | MISSING
      purge ROOT VIEW KEY                      -> OK (deletes the key and its subkeys)
    ROOT is HKCU or HKLM, VIEW 32 or 64. */
-#include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <windows.h>
 
 static HKEY Root(const char* name) {
   return strcmp(name, "HKCU") == 0 ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
@@ -66,11 +66,15 @@ int main(void) {
         result = RegSetValueExA(key, fields[4], 0, strtoul(fields[5], NULL, 10), data, size);
         RegCloseKey(key);
       }
-      if (result == ERROR_SUCCESS) printf("OK\n"); else printf("ERROR %ld\n", result);
+      if (result == ERROR_SUCCESS)
+        printf("OK\n");
+      else
+        printf("ERROR %ld\n", result);
     } else if (strcmp(fields[0], "get") == 0 && count >= 5) {
       DWORD type = 0;
       DWORD size = sizeof data;
-      result = RegOpenKeyExA(Root(fields[1]), fields[3], 0, KEY_QUERY_VALUE | View(fields[2]), &key);
+      result =
+          RegOpenKeyExA(Root(fields[1]), fields[3], 0, KEY_QUERY_VALUE | View(fields[2]), &key);
       if (result == ERROR_SUCCESS) {
         result = RegQueryValueExA(key, fields[4], NULL, &type, data, &size);
         RegCloseKey(key);
@@ -90,14 +94,16 @@ int main(void) {
       }
       printf(result == ERROR_SUCCESS ? "OK\n" : "MISSING\n");
     } else if (strcmp(fields[0], "key") == 0 && count >= 4) {
-      result = RegOpenKeyExA(Root(fields[1]), fields[3], 0, KEY_QUERY_VALUE | View(fields[2]), &key);
+      result =
+          RegOpenKeyExA(Root(fields[1]), fields[3], 0, KEY_QUERY_VALUE | View(fields[2]), &key);
       if (result == ERROR_SUCCESS) RegCloseKey(key);
       printf(result == ERROR_SUCCESS ? "EXISTS\n" : "MISSING\n");
     } else if (strcmp(fields[0], "purge") == 0 && count >= 4) {
       char* last = strrchr(fields[3], '\\');
       if (last != NULL) {
         *last = '\0';
-        result = RegOpenKeyExA(Root(fields[1]), fields[3], 0, KEY_ALL_ACCESS | View(fields[2]), &key);
+        result =
+            RegOpenKeyExA(Root(fields[1]), fields[3], 0, KEY_ALL_ACCESS | View(fields[2]), &key);
         if (result == ERROR_SUCCESS) {
           RegDeleteTreeA(key, last + 1);
           RegCloseKey(key);

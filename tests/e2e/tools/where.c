@@ -1,11 +1,11 @@
 /* where.exe for the test prefix: the current directory, then each PATH entry; PATHEXT when the
    pattern has no extension; one full path per line with CR LF; exit 1 and an INFO line on
    standard error when nothing is found. */
-#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
 #include <stdio.h>
 #include <string.h>
+#include <windows.h>
 
 static int found;
 
