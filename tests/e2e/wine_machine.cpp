@@ -80,7 +80,16 @@ std::string Join(const std::vector<std::string>& fields) {
   return line;
 }
 
+bool narrating = false;
+
+void Say(const std::string& what) {
+  if (narrating) std::printf("%s\n", what.c_str());
+  std::fflush(stdout);
+}
+
 }  // namespace
+
+void WineMachine::SetNarrating(bool on) { narrating = on; }
 
 std::string Bytes(const std::string& text, bool withTerminator) {
   return withTerminator ? text + std::string(1, '\0') : text;
@@ -101,6 +110,7 @@ WineMachine::WineMachine() {
   char templ[] = "/tmp/ravel-e2e-XXXXXX";
   if (mkdtemp(templ) == nullptr) throw std::runtime_error("mkdtemp failed");
   prefix_ = templ;
+  Say("Booting a 64-bit Windows machine under Wine in " + prefix_ + " ...");
   Spawn({wine_, "wineboot", "-i"}, "", {});
   // A persistent server keeps every later start of a Windows program quick.
   Spawn({EnvOr("RAVEL_WINESERVER", "/usr/bin/wineserver"), "-p"}, "", {});
@@ -265,6 +275,22 @@ std::optional<RegValue> WineMachine::Value(const std::string& root, int view,
 
 bool WineMachine::KeyExists(const std::string& root, int view, const std::string& key) {
   return Regtool({Join({"key", root, std::to_string(view), key})})[0] == "EXISTS";
+}
+
+std::map<std::string, RegValue> WineMachine::Values(const std::string& root, int view,
+                                                    const std::string& key) {
+  std::map<std::string, RegValue> values;
+  const std::string answer = Regtool({Join({"list", root, std::to_string(view), key})})[0];
+  if (answer == "MISSING") return values;
+  std::vector<std::string> fields;
+  std::string field;
+  std::istringstream in(answer);
+  while (std::getline(in, field, '\t')) fields.push_back(field);
+  for (std::size_t i = 0; i + 1 < fields.size(); i += 3) {
+    values[fields[i]] = RegValue{static_cast<unsigned>(std::stoul(fields[i + 1])),
+                                 i + 2 < fields.size() ? Unhex(fields[i + 2]) : ""};
+  }
+  return values;
 }
 
 std::vector<std::string> WineMachine::StubLaunches() const {

@@ -33,6 +33,8 @@ class WineMachine {
  public:
   // The prefix shared by every test of this run; boots it on first use.
   static WineMachine& Shared();
+  // Says what it is doing on standard output while it boots and sets up (for the demo).
+  static void SetNarrating(bool narrating);
 
   // Puts the machine back to its start: no setup keys, no JavaSoft keys, no JRE_HOME or
   // JAVA_HOME, an empty C:\e2e, and nothing in TEMP.
@@ -57,6 +59,8 @@ class WineMachine {
   std::optional<RegValue> Value(const std::string& root, int view, const std::string& key,
                                 const std::string& name);
   bool KeyExists(const std::string& root, int view, const std::string& key);
+  // Every value of a key, by name; empty when the key is missing.
+  std::map<std::string, RegValue> Values(const std::string& root, int view, const std::string& key);
 
   // Runs ravelcheck.exe (or another program of the Windows build) with the arguments.
   RunResult RunRavelcheck(const std::vector<std::string>& args);

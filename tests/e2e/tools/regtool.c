@@ -5,6 +5,7 @@
      del   ROOT VIEW KEY NAME                 -> OK | MISSING
      key   ROOT VIEW KEY                      -> EXISTS | MISSING
      purge ROOT VIEW KEY                      -> OK (deletes the key and its subkeys)
+     list  ROOT VIEW KEY                      -> NAME TYPE HEXBYTES ... (tab-separated) | MISSING
    ROOT is HKCU or HKLM, VIEW 32 or 64. */
 #include <stdio.h>
 #include <stdlib.h>
@@ -110,6 +111,26 @@ int main(void) {
         }
       }
       printf("OK\n");
+    } else if (strcmp(fields[0], "list") == 0 && count >= 4) {
+      result =
+          RegOpenKeyExA(Root(fields[1]), fields[3], 0, KEY_QUERY_VALUE | View(fields[2]), &key);
+      if (result != ERROR_SUCCESS) {
+        printf("MISSING\n");
+      } else {
+        DWORD index;
+        for (index = 0;; ++index) {
+          char name[16384];
+          DWORD nameSize = sizeof name;
+          DWORD type = 0;
+          DWORD size = sizeof data;
+          if (RegEnumValueA(key, index, name, &nameSize, NULL, &type, data, &size) != ERROR_SUCCESS)
+            break;
+          printf("%s%s\t%lu\t", index ? "\t" : "", name, type);
+          PrintHex(data, size);
+        }
+        printf("\n");
+        RegCloseKey(key);
+      }
     } else {
       printf("BAD COMMAND\n");
     }
