@@ -12,7 +12,7 @@ using sim::SimulatedMachine;
 
 struct EnvironmentCase {
   const char* name;
-  MachineSpec machine;
+  MachineLayout machine;
   std::int32_t result;
   int probes;  // children started: one per variable that is set and safe to run
 };

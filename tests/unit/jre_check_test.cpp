@@ -48,7 +48,7 @@ const std::string kJreHome = "C:\\Env\\jre";
 
 struct FallbackCase {
   const char* name;
-  MachineSpec machine;
+  MachineLayout machine;
   char verdict32;
   char verdict64;
   std::optional<std::string> location32;  // nullopt: no JavaLocation in the 32-bit view

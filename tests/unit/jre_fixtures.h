@@ -93,16 +93,16 @@ inline std::vector<Entry> Registered(RegistryView view, const std::string& key,
   return entries;
 }
 
-struct MachineSpec {
+struct MachineLayout {
   std::optional<std::string> jreHome;
   std::optional<std::string> javaHome;
   std::vector<Java> javas;
   std::vector<Entry> registry;
 };
 
-inline void Build(sim::SimulatedMachine& machine, const MachineSpec& spec) {
+inline void Build(sim::SimulatedMachine& machine, const MachineLayout& layout) {
   std::string path;
-  for (const Java& java : spec.javas) {
+  for (const Java& java : layout.javas) {
     machine.AddRuntime(java.home + "\\bin\\java.exe", sim::Runtime{java.banner});
     if (java.compiler) machine.AddFile(java.home + "\\bin\\javac.exe", "MZ");
     if (java.nestedRuntime) {
@@ -111,15 +111,15 @@ inline void Build(sim::SimulatedMachine& machine, const MachineSpec& spec) {
     if (java.onPath) path += java.home + "\\bin;";
   }
   machine.SetEnvironment("PATH", path + "C:\\Windows\\system32;C:\\Windows");
-  if (spec.jreHome) {
+  if (layout.jreHome) {
     machine.SetString(RegRoot::LocalMachine, RegistryView::View64, kEnvironmentKey, "JRE_HOME",
-                      *spec.jreHome);
+                      *layout.jreHome);
   }
-  if (spec.javaHome) {
+  if (layout.javaHome) {
     machine.SetString(RegRoot::LocalMachine, RegistryView::View64, kEnvironmentKey, "JAVA_HOME",
-                      *spec.javaHome);
+                      *layout.javaHome);
   }
-  for (const Entry& entry : spec.registry) {
+  for (const Entry& entry : layout.registry) {
     machine.SetString(RegRoot::LocalMachine, entry.view, entry.key, entry.name, entry.text);
   }
 }
@@ -134,9 +134,9 @@ inline std::string VersionCommand(const std::string& javaExe) {
 inline const std::string kListingCommand =
     "cmd.exe /C where java>\"" + kTemp + "\\AllJavaPath.txt\"";
 
-inline int CountContaining(const std::vector<std::string>& lines, const std::string& part) {
+inline int CountContaining(const std::vector<std::string>& lines, const std::string& fragment) {
   int count = 0;
-  for (const std::string& line : lines) count += line.find(part) != std::string::npos ? 1 : 0;
+  for (const std::string& line : lines) count += line.find(fragment) != std::string::npos ? 1 : 0;
   return count;
 }
 

@@ -42,7 +42,7 @@ struct Outcome {
 
 struct DiscoveryCase {
   const char* name;
-  MachineSpec machine;
+  MachineLayout machine;
   Outcome expected;
 };
 
