@@ -37,9 +37,9 @@ void TakeEnvironmentRuntime(Os& os, JreSearchState& state) {
   }
 }
 
-// Keeps the entry when its version is newer than the best of its kind. A version equal to the
-// best, as text or by NewerVersion's reading, keeps the earlier runtime; so does the text "0",
-// which is where every kind starts.
+// Keeps the entry when NewerVersion ranks its version at least as new as the best of its kind
+// and the two texts differ. The same text keeps the runtime listed first; so a first entry
+// whose version reads exactly "0", the text every kind starts from, is not kept.
 void WeighAgainstBest(Os& os, JreSearchState& state, RuntimeKind kind, const std::string& javaExe) {
   std::string& best = state.BestVersionOf(kind);
   const std::string candidate = ReadVersionString(os, javaExe);
