@@ -6,6 +6,8 @@
 
 namespace ravel {
 
+// Searches the environment, the search path and the JavaSoft keys; records the verdicts per user
+// (NoSilent only) and each found runtime's directory per machine in the view of its bitness.
 void RunJreCheck(Os& os, CheckMode mode);
 
 }  // namespace ravel

@@ -1,0 +1,107 @@
+#include "checks/jre_search.h"
+
+#include <cstddef>
+#include <cstdint>
+
+#include "checks/environment_runtime.h"
+#include "checks/listing_line.h"
+#include "checks/registered_java_home.h"
+#include "checks/runtime_home.h"
+#include "common/contract.h"
+#include "probes/java11_probe.h"
+#include "probes/version_string_probe.h"
+#include "system/capture.h"
+#include "system/registry_reader.h"
+
+namespace ravel {
+namespace {
+
+std::size_t BestVersionIndex(RuntimeKind kind) {
+  return static_cast<std::size_t>(kind) - static_cast<std::size_t>(RuntimeKind::Branded32);
+}
+
+bool Is64Bit(RuntimeKind kind) {
+  return kind == RuntimeKind::Branded64 || kind == RuntimeKind::OpenBuild64;
+}
+
+// JRE_HOME's runtime is taken as the 64-bit answer. Its text is recorded exactly as stored; only
+// an open build's version is kept, because only open builds are weighed against it later.
+void TakeEnvironmentRuntime(Os& os, JreSearchState& state) {
+  state.verdict64 = true;
+  ReadMachineString(os, RegistryView::View32, contract::kSystemEnvironmentKey,
+                    contract::kJreHomeValue, state.location64);
+  const std::string home = TextOf(state.location64);
+  if (ClassifyRuntimeHome(os, home) == RuntimeKind::OpenBuild64) {
+    state.BestVersionOf(RuntimeKind::OpenBuild64) =
+        ReadVersionString(os, home + contract::kJavaExeSuffix);
+  }
+}
+
+// Keeps the entry when NewerVersion ranks its version at least as new as the best of its kind
+// and the two texts differ. The same text keeps the runtime listed first; so a first entry
+// whose version reads exactly "0", the text every kind starts from, is not kept.
+void WeighAgainstBest(Os& os, JreSearchState& state, RuntimeKind kind, const std::string& javaExe) {
+  std::string& best = state.BestVersionOf(kind);
+  const std::string candidate = ReadVersionString(os, javaExe);
+  if (candidate == best || NewerVersion(candidate, best) != candidate) return;
+  StoreText(Is64Bit(kind) ? state.location64 : state.location32, ListedRuntimeHome(os, javaExe));
+  best = candidate;
+}
+
+void HandleOpenBuild(Os& os, JreSearchState& state, RuntimeKind kind, const std::string& javaExe) {
+  (Is64Bit(kind) ? state.verdict64 : state.verdict32) = true;
+  WeighAgainstBest(os, state, kind, javaExe);
+}
+
+// A branded runtime is recorded where its vendor's registry entries say the current version
+// lives; only when they name none is the listed runtime itself weighed.
+void HandleBranded(Os& os, JreSearchState& state, RuntimeKind kind, const std::string& javaExe) {
+  const bool is64 = Is64Bit(kind);
+  if (is64 ? state.verdict64 : state.verdict32) return;  // an open build outranks it
+  (is64 ? state.brandedFound64 : state.brandedFound32) = true;
+  const RegistryView view = is64 ? RegistryView::View64 : RegistryView::View32;
+  if (ReadRegisteredJavaHome(os, view, is64 ? state.location64 : state.location32)) return;
+  WeighAgainstBest(os, state, kind, javaExe);
+}
+
+void HandleListedRuntime(Os& os, JreSearchState& state, const std::string& javaExe) {
+  const RuntimeKind kind = ClassifyJava11Runtime(os, javaExe);
+  switch (kind) {
+    case RuntimeKind::OpenBuild64:
+    case RuntimeKind::OpenBuild32:
+      HandleOpenBuild(os, state, kind, javaExe);
+      break;
+    case RuntimeKind::Branded64:
+    case RuntimeKind::Branded32:
+      HandleBranded(os, state, kind, javaExe);
+      break;
+    case RuntimeKind::Unsuitable:
+      break;
+  }
+}
+
+}  // namespace
+
+std::string& JreSearchState::BestVersionOf(RuntimeKind kind) {
+  return bestVersion[BestVersionIndex(kind)];
+}
+
+const std::string& JreSearchState::BestVersionOf(RuntimeKind kind) const {
+  return bestVersion[BestVersionIndex(kind)];
+}
+
+JreSearchState SearchJreCandidates(Os& os) {
+  const std::int32_t environmentResult = FindEnvironmentRuntime(os);
+  CapturedOutput listing = CaptureJavaListing(os);
+  JreSearchState state;
+  if (environmentResult == kJreHomeOpenRuntime || environmentResult == kJreHomeRuntime) {
+    TakeEnvironmentRuntime(os, state);
+  }
+  // The listing stays open while its entries are probed; the probes capture into other files.
+  TextBuffer line{};
+  while (NextLine(os, listing, line)) HandleListedRuntime(os, state, ListedPath(line));
+  Finish(os, listing);
+  return state;
+}
+
+}  // namespace ravel
