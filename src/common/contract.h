@@ -13,6 +13,8 @@ inline constexpr char kSystemEnvironmentKey[] =
 inline constexpr char kJavaSoftRuntimeKey[] = "SOFTWARE\\JavaSoft\\JRE";
 inline constexpr char kJavaSoftKitKey[] = "SOFTWARE\\JavaSoft\\JDK";
 inline constexpr char kJavaSoftDevelopmentKitKey[] = "SOFTWARE\\JavaSoft\\Java Development Kit";
+// Joins a key and the name of one of its subkeys.
+inline constexpr char kRegistryPathSeparator[] = "\\";
 
 // Registry value names.
 inline constexpr char kJreHomeValue[] = "JRE_HOME";
