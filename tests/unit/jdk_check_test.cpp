@@ -79,6 +79,7 @@ struct Registration {
 struct MachineSpec {
   std::vector<Install> installs;  // PATH entries in this order, before the system folders
   std::vector<Registration> registrations;
+  std::vector<std::string> files = {};  // further files, e.g. a compiler where no kit lies
 };
 
 // JAVA_HOME as it stands before every run: an expandable value no run could write.
@@ -92,6 +93,7 @@ void Build(SimulatedMachine& machine, const MachineSpec& spec) {
     if (install.javac) machine.AddFile(install.home + "\\bin\\javac.exe", "MZ");
     if (!install.pathEntry.empty()) path += install.pathEntry + ";";
   }
+  for (const std::string& file : spec.files) machine.AddFile(file, "MZ");
   machine.SetEnvironment("PATH", path + kSystemPath);
   for (const Registration& r : spec.registrations) {
     machine.SetString(kHklm, r.view, kKitKey, "CurrentVersion", r.currentVersion);
@@ -321,6 +323,17 @@ TEST(RunJdkCheck, BrandedRuntimeDefersToTheKitRegisteredForItsBitness) {
        {"where", "probe C:\\Jre\\bin\\java.exe", "probe C:\\Kit\\bin\\java.exe",
         "probe C:\\Kit\\bin\\java.exe", "probe C:\\Kit\\bin\\java.exe"},
        {64, 64, 32}},
+      {"rejected kit is forgotten: the 64-bit fallback, with nothing registered, does not re-test "
+       "it",
+       MachineSpec{{OnPath("C:\\Jre32", BrandedBanner(281, 32), false),
+                    OffPath("C:\\Kit", BrandedBanner(281))},
+                   {{k32, "C:\\Kit"}}},
+       "0",
+       kUntouched,
+       // cross-check (32-bit expected), 32-bit fallback (same); the 64-bit fallback probes nothing
+       {"where", "probe C:\\Jre32\\bin\\java.exe", "probe C:\\Kit\\bin\\java.exe",
+        "probe C:\\Kit\\bin\\java.exe"},
+       {32, 64, 32}},
       {"registered kit with an empty JavaHome is not probed",
        MachineSpec{{jre}, {{k64, ""}}},
        "0",
@@ -419,7 +432,7 @@ TEST(RunJdkCheck, OpenKitOnThePathNeedsUpdate181) {
   for (const Case& c : cases) RunCase(c);
 }
 
-TEST(RunJdkCheck, KitSuffixIsMatchedWithItsExactLetterCase) {
+TEST(RunJdkCheck, KitSuffixIsMatchedExactly) {
   // The file system does not care, but the kit test does: "\BIN\java.exe" is not removed, and
   // the compiler is then looked for under C:\A\BIN\java.exe\bin.
   Install upper = OnPath("C:\\A", AdoptBanner(282));
@@ -436,6 +449,17 @@ TEST(RunJdkCheck, KitSuffixIsMatchedWithItsExactLetterCase) {
        "1",
        SetTo("C:\\A"),
        {"where", "probe C:\\A\\bin\\java.exe", "level C:\\A\\bin\\java.exe"},
+       {}},
+      // Every occurrence is removed for the compiler test, but the directory kept is the path
+      // without its last 13 characters, which holds no compiler: found, JAVA_HOME removed.
+      {"suffix also inside the path (a folder named java.exe)",
+       MachineSpec{{OnPath("C:\\X\\bin\\java.exe", AdoptBanner(282), false)},
+                   {},
+                   {"C:\\X\\bin\\javac.exe"}},
+       "1",
+       kRemoved,
+       {"where", "probe C:\\X\\bin\\java.exe\\bin\\java.exe",
+        "level C:\\X\\bin\\java.exe\\bin\\java.exe"},
        {}},
   };
   for (const Case& c : cases) RunCase(c);
