@@ -76,7 +76,7 @@ struct Registration {
   std::string currentVersion = "1.8";
 };
 
-struct MachineSpec {
+struct MachineLayout {
   std::vector<Install> installs;  // PATH entries in this order, before the system folders
   std::vector<Registration> registrations;
   std::vector<std::string> files = {};  // further files, e.g. a compiler where no kit lies
@@ -86,16 +86,16 @@ struct MachineSpec {
 const RegistryValue kPreviousJavaHome =
     RegistryValue::String("%SystemDrive%\\Previous\\jdk", sim::kRegExpandSz);
 
-void Build(SimulatedMachine& machine, const MachineSpec& spec) {
+void Build(SimulatedMachine& machine, const MachineLayout& layout) {
   std::string path;
-  for (const Install& install : spec.installs) {
+  for (const Install& install : layout.installs) {
     machine.AddRuntime(install.home + "\\bin\\java.exe", Runtime{install.banner});
     if (install.javac) machine.AddFile(install.home + "\\bin\\javac.exe", "MZ");
     if (!install.pathEntry.empty()) path += install.pathEntry + ";";
   }
-  for (const std::string& file : spec.files) machine.AddFile(file, "MZ");
+  for (const std::string& file : layout.files) machine.AddFile(file, "MZ");
   machine.SetEnvironment("PATH", path + kSystemPath);
-  for (const Registration& r : spec.registrations) {
+  for (const Registration& r : layout.registrations) {
     machine.SetString(kHklm, r.view, kKitKey, "CurrentVersion", r.currentVersion);
     machine.SetString(kHklm, r.view, kKitKey + "\\" + r.currentVersion, "JavaHome", r.javaHome);
   }
@@ -173,7 +173,7 @@ std::optional<RegistryValue> Verdict(const std::string& flag) {
 
 struct Case {
   std::string name;
-  MachineSpec machine;
+  MachineLayout machine;
   std::string verdict;  // "1" or "0"
   JavaHomeAfter javaHome;
   std::vector<std::string> trace;
@@ -208,7 +208,7 @@ TEST(RunJdkCheck, EachKindOnTheSearchPathLeadsToItsOwnAction) {
   // somewhere different.
   const std::vector<Registration> registered = {{k64, "C:\\Kit64"}, {k32, "C:\\Kit32"}};
   const auto machineWith = [&](const std::string& banner, bool javac = true) {
-    return MachineSpec{
+    return MachineLayout{
         {OnPath("C:\\Rt", banner, javac), OffPath("C:\\Kit64", BrandedBanner(281), false),
          OffPath("C:\\Kit32", BrandedBanner(281, 32))},
         registered};
@@ -256,8 +256,8 @@ TEST(RunJdkCheck, EachKindOnTheSearchPathLeadsToItsOwnAction) {
 
 TEST(RunJdkCheck, OpenKitsOnThePathCompeteByUpdateLevel) {
   const auto twoKits = [](int first, int second) {
-    return MachineSpec{{OnPath("C:\\A", AdoptBanner(first)), OnPath("C:\\B", AdoptBanner(second))},
-                       {}};
+    return MachineLayout{
+        {OnPath("C:\\A", AdoptBanner(first)), OnPath("C:\\B", AdoptBanner(second))}, {}};
   };
   const std::vector<std::string> trace = {
       "where", "probe C:\\A\\bin\\java.exe", "level C:\\A\\bin\\java.exe",
@@ -277,14 +277,14 @@ TEST(RunJdkCheck, OpenKitOnThePathBeatsABrandedRuntimeInEitherOrder) {
   const std::vector<Registration> registered = {{k64, "C:\\Kit64"}};
   const std::vector<Case> cases = {
       {"branded first: its cross-check succeeds, then the open kit replaces the directory",
-       MachineSpec{{jre, adopt, kit}, registered},
+       MachineLayout{{jre, adopt, kit}, registered},
        "1",
        SetTo("C:\\Adopt"),
        {"where", "probe C:\\Jre\\bin\\java.exe", "probe C:\\Kit64\\bin\\java.exe",
         "probe C:\\Adopt\\bin\\java.exe", "level C:\\Adopt\\bin\\java.exe"},
        {64}},
       {"open kit first: the branded line is ignored once the verdict is 1",
-       MachineSpec{{adopt, jre, kit}, registered},
+       MachineLayout{{adopt, jre, kit}, registered},
        "1",
        SetTo("C:\\Adopt"),
        {"where", "probe C:\\Adopt\\bin\\java.exe", "level C:\\Adopt\\bin\\java.exe",
@@ -298,25 +298,25 @@ TEST(RunJdkCheck, BrandedRuntimeDefersToTheKitRegisteredForItsBitness) {
   const Install jre = OnPath("C:\\Jre", BrandedBanner(281), false);
   const std::vector<Case> cases = {
       {"registered kit with javac",
-       MachineSpec{{jre, OffPath("C:\\Kit", BrandedBanner(281))}, {{k64, "C:\\Kit"}}},
+       MachineLayout{{jre, OffPath("C:\\Kit", BrandedBanner(281))}, {{k64, "C:\\Kit"}}},
        "1",
        SetTo("C:\\Kit"),
        {"where", "probe C:\\Jre\\bin\\java.exe", "probe C:\\Kit\\bin\\java.exe"},
        {64}},
       {"registered kit without javac: found, JAVA_HOME removed",
-       MachineSpec{{jre, OffPath("C:\\Kit", BrandedBanner(281), false)}, {{k64, "C:\\Kit"}}},
+       MachineLayout{{jre, OffPath("C:\\Kit", BrandedBanner(281), false)}, {{k64, "C:\\Kit"}}},
        "1",
        kRemoved,
        {"where", "probe C:\\Jre\\bin\\java.exe", "probe C:\\Kit\\bin\\java.exe"},
        {64}},
       {"no kit registered: nothing probed beyond the runtime",
-       MachineSpec{{jre}, {}},
+       MachineLayout{{jre}, {}},
        "0",
        kUntouched,
        {"where", "probe C:\\Jre\\bin\\java.exe"},
        {64, 64, 32}},
       {"registered kit of the other bitness: rejected here, re-tested by the 32-bit fallback",
-       MachineSpec{{jre, OffPath("C:\\Kit", BrandedBanner(281, 32))}, {{k64, "C:\\Kit"}}},
+       MachineLayout{{jre, OffPath("C:\\Kit", BrandedBanner(281, 32))}, {{k64, "C:\\Kit"}}},
        "1",
        SetTo("C:\\Kit"),
        // cross-check (64-bit expected), 64-bit fallback (same), 32-bit fallback (accepted)
@@ -325,9 +325,9 @@ TEST(RunJdkCheck, BrandedRuntimeDefersToTheKitRegisteredForItsBitness) {
        {64, 64, 32}},
       {"rejected kit is forgotten: the 64-bit fallback, with nothing registered, does not re-test "
        "it",
-       MachineSpec{{OnPath("C:\\Jre32", BrandedBanner(281, 32), false),
-                    OffPath("C:\\Kit", BrandedBanner(281))},
-                   {{k32, "C:\\Kit"}}},
+       MachineLayout{{OnPath("C:\\Jre32", BrandedBanner(281, 32), false),
+                      OffPath("C:\\Kit", BrandedBanner(281))},
+                     {{k32, "C:\\Kit"}}},
        "0",
        kUntouched,
        // cross-check (32-bit expected), 32-bit fallback (same); the 64-bit fallback probes nothing
@@ -335,7 +335,7 @@ TEST(RunJdkCheck, BrandedRuntimeDefersToTheKitRegisteredForItsBitness) {
         "probe C:\\Kit\\bin\\java.exe"},
        {32, 64, 32}},
       {"registered kit with an empty JavaHome is not probed",
-       MachineSpec{{jre}, {{k64, ""}}},
+       MachineLayout{{jre}, {{k64, ""}}},
        "0",
        kUntouched,
        {"where", "probe C:\\Jre\\bin\\java.exe"},
@@ -346,11 +346,11 @@ TEST(RunJdkCheck, BrandedRuntimeDefersToTheKitRegisteredForItsBitness) {
 
 TEST(RunJdkCheck, EmptyKitDirectoryNeverRunsJavaAtTheRootOfTheCurrentDrive) {
   // Anyone may create C:\bin; this program runs elevated.
-  const MachineSpec spec{{OnPath("C:\\Jre", BrandedBanner(281), false),
-                          OffPath("C:", BrandedBanner(281))},  // C:\bin\java.exe and javac.exe
-                         {}};
+  const MachineLayout layout{{OnPath("C:\\Jre", BrandedBanner(281), false),
+                              OffPath("C:", BrandedBanner(281))},  // C:\bin\java.exe and javac.exe
+                             {}};
   RunCase({"planted C:\\bin\\java.exe",
-           spec,
+           layout,
            "0",
            kUntouched,
            {"where", "probe C:\\Jre\\bin\\java.exe"},
@@ -364,33 +364,33 @@ TEST(RunJdkCheck, FallbacksTakeOnlyBrandedKitsAnd64BitBefore32Bit) {
   const Install kit32 = OffPath("C:\\Kit32", BrandedBanner(281, 32));
   const std::vector<Case> cases = {
       {"both views: the 64-bit kit, the 32-bit view never read",
-       MachineSpec{{kit64, kit32}, {{k64, "C:\\Kit64"}, {k32, "C:\\Kit32"}}},
+       MachineLayout{{kit64, kit32}, {{k64, "C:\\Kit64"}, {k32, "C:\\Kit32"}}},
        "1",
        SetTo("C:\\Kit64"),
        {"where", "probe C:\\Kit64\\bin\\java.exe"},
        {64}},
       {"64-bit kit without javac is not probed; the 32-bit kit is taken",
-       MachineSpec{{OffPath("C:\\Kit64", BrandedBanner(281), false), kit32},
-                   {{k64, "C:\\Kit64"}, {k32, "C:\\Kit32"}}},
+       MachineLayout{{OffPath("C:\\Kit64", BrandedBanner(281), false), kit32},
+                     {{k64, "C:\\Kit64"}, {k32, "C:\\Kit32"}}},
        "1",
        SetTo("C:\\Kit32"),
        {"where", "probe C:\\Kit32\\bin\\java.exe"},
        {64, 32}},
       {"32-bit pass re-tests the directory the 64-bit pass left",
-       MachineSpec{{kit32}, {{k64, "C:\\Kit32"}}},
+       MachineLayout{{kit32}, {{k64, "C:\\Kit32"}}},
        "1",
        SetTo("C:\\Kit32"),
        {"where", "probe C:\\Kit32\\bin\\java.exe", "probe C:\\Kit32\\bin\\java.exe"},
        {64, 32}},
       {"32-bit view's own kit replaces what the 64-bit pass left",
-       MachineSpec{{OffPath("C:\\Open64", AdoptBanner(282)), kit32},
-                   {{k64, "C:\\Open64"}, {k32, "C:\\Kit32"}}},
+       MachineLayout{{OffPath("C:\\Open64", AdoptBanner(282)), kit32},
+                     {{k64, "C:\\Open64"}, {k32, "C:\\Kit32"}}},
        "1",
        SetTo("C:\\Kit32"),
        {"where", "probe C:\\Open64\\bin\\java.exe", "probe C:\\Kit32\\bin\\java.exe"},
        {64, 32}},
       {"open kits are never taken from the registry",
-       MachineSpec{
+       MachineLayout{
            {OffPath("C:\\Open64", AdoptBanner(282)), OffPath("C:\\Open32", AdoptBanner(282, 32))},
            {{k64, "C:\\Open64"}, {k32, "C:\\Open32"}}},
        "0",
@@ -398,18 +398,18 @@ TEST(RunJdkCheck, FallbacksTakeOnlyBrandedKitsAnd64BitBefore32Bit) {
        {"where", "probe C:\\Open64\\bin\\java.exe", "probe C:\\Open32\\bin\\java.exe"},
        {64, 32}},
       {"update 180 is rejected",
-       MachineSpec{{OffPath("C:\\Kit64", BrandedBanner(180))}, {{k64, "C:\\Kit64"}}},
+       MachineLayout{{OffPath("C:\\Kit64", BrandedBanner(180))}, {{k64, "C:\\Kit64"}}},
        "0",
        kUntouched,
        {"where", "probe C:\\Kit64\\bin\\java.exe", "probe C:\\Kit64\\bin\\java.exe"},
        {64, 32}},
       {"update 181 is accepted",
-       MachineSpec{{OffPath("C:\\Kit64", BrandedBanner(181))}, {{k64, "C:\\Kit64"}}},
+       MachineLayout{{OffPath("C:\\Kit64", BrandedBanner(181))}, {{k64, "C:\\Kit64"}}},
        "1",
        SetTo("C:\\Kit64"),
        {"where", "probe C:\\Kit64\\bin\\java.exe"},
        {64}},
-      {"nothing anywhere", MachineSpec{}, "0", kUntouched, {"where"}, {64, 32}},
+      {"nothing anywhere", MachineLayout{}, "0", kUntouched, {"where"}, {64, 32}},
   };
   for (const Case& c : cases) RunCase(c);
 }
@@ -417,13 +417,13 @@ TEST(RunJdkCheck, FallbacksTakeOnlyBrandedKitsAnd64BitBefore32Bit) {
 TEST(RunJdkCheck, OpenKitOnThePathNeedsUpdate181) {
   const std::vector<Case> cases = {
       {"update 180",
-       MachineSpec{{OnPath("C:\\A", AdoptBanner(180))}, {}},
+       MachineLayout{{OnPath("C:\\A", AdoptBanner(180))}, {}},
        "0",
        kUntouched,
        {"where", "probe C:\\A\\bin\\java.exe"},
        {64, 32}},
       {"update 181",
-       MachineSpec{{OnPath("C:\\A", AdoptBanner(181))}, {}},
+       MachineLayout{{OnPath("C:\\A", AdoptBanner(181))}, {}},
        "1",
        SetTo("C:\\A"),
        {"where", "probe C:\\A\\bin\\java.exe", "level C:\\A\\bin\\java.exe"},
@@ -439,13 +439,13 @@ TEST(RunJdkCheck, KitSuffixIsMatchedExactly) {
   upper.pathEntry = "C:\\A\\BIN";
   const std::vector<Case> cases = {
       {"\\BIN\\ does not qualify",
-       MachineSpec{{upper}, {}},
+       MachineLayout{{upper}, {}},
        "0",
        kUntouched,
        {"where", "probe C:\\A\\BIN\\java.exe"},
        {64, 32}},
       {"\\bin\\ qualifies",
-       MachineSpec{{OnPath("C:\\A", AdoptBanner(282))}, {}},
+       MachineLayout{{OnPath("C:\\A", AdoptBanner(282))}, {}},
        "1",
        SetTo("C:\\A"),
        {"where", "probe C:\\A\\bin\\java.exe", "level C:\\A\\bin\\java.exe"},
@@ -453,9 +453,9 @@ TEST(RunJdkCheck, KitSuffixIsMatchedExactly) {
       // Every occurrence is removed for the compiler test, but the directory kept is the path
       // without its last 13 characters, which holds no compiler: found, JAVA_HOME removed.
       {"suffix also inside the path (a folder named java.exe)",
-       MachineSpec{{OnPath("C:\\X\\bin\\java.exe", AdoptBanner(282), false)},
-                   {},
-                   {"C:\\X\\bin\\javac.exe"}},
+       MachineLayout{{OnPath("C:\\X\\bin\\java.exe", AdoptBanner(282), false)},
+                     {},
+                     {"C:\\X\\bin\\javac.exe"}},
        "1",
        kRemoved,
        {"where", "probe C:\\X\\bin\\java.exe\\bin\\java.exe",
@@ -469,7 +469,7 @@ TEST(RunJdkCheck, KitSuffixIsMatchedExactly) {
 
 TEST(RunJdkCheck, SilentModeRecordsNothingPerUserButStillSetsJavaHome) {
   SimulatedMachine machine;
-  Build(machine, MachineSpec{{OnPath("C:\\Adopt", AdoptBanner(282))}, {}});
+  Build(machine, MachineLayout{{OnPath("C:\\Adopt", AdoptBanner(282))}, {}});
   RunJdkCheck(machine, CheckMode::Silent);
   EXPECT_FALSE(machine.KeyExists(kHkcu, k64, kSetupKey));
   EXPECT_EQ(Trace(machine), (std::vector<std::string>{"where", "probe C:\\Adopt\\bin\\java.exe",
@@ -483,7 +483,7 @@ TEST(RunJdkCheck, SilentModeRecordsNothingPerUserButStillSetsJavaHome) {
 
 TEST(RunJdkCheck, VerdictIsOneByteIntoAnExistingKeyAndZeroLeavesEverythingElseAsItWas) {
   SimulatedMachine machine;
-  Build(machine, MachineSpec{{OnPath("C:\\Jre", BrandedBanner(281), false)}, {}});
+  Build(machine, MachineLayout{{OnPath("C:\\Jre", BrandedBanner(281), false)}, {}});
   machine.SetString(kHkcu, k64, kSetupKey, "QKJDKPrecheck", "1");
   const std::string before = machine.Snapshot();
   RunJdkCheck(machine, CheckMode::NoSilent);
@@ -497,9 +497,9 @@ TEST(RunJdkCheck, VerdictIsOneByteIntoAnExistingKeyAndZeroLeavesEverythingElseAs
 
 TEST(RunJdkCheck, UnreadableListingStillDeletesItAndFallsBack) {
   SimulatedMachine machine;
-  Build(machine,
-        MachineSpec{{OnPath("C:\\Adopt", AdoptBanner(282)), OffPath("C:\\Kit", BrandedBanner(281))},
-                    {{k64, "C:\\Kit"}}});
+  Build(machine, MachineLayout{{OnPath("C:\\Adopt", AdoptBanner(282)),
+                                OffPath("C:\\Kit", BrandedBanner(281))},
+                               {{k64, "C:\\Kit"}}});
   machine.SetFaultRule([](OsCall call, std::uint64_t, const std::string& detail) {
     return call == OsCall::OpenTextFile && detail.find("AllJavaPath") != std::string::npos;
   });
@@ -513,7 +513,7 @@ TEST(RunJdkCheck, UnreadableListingStillDeletesItAndFallsBack) {
 TEST(RunJdkCheck, OneRepresentativeRunStartsExactlyTheseChildrenAndOpensExactlyTheseKeys) {
   SimulatedMachine machine;
   Build(machine,
-        MachineSpec{
+        MachineLayout{
             {OnPath("C:\\Program Files\\Java\\jre1.8.0_281", BrandedBanner(281), false),
              OnPath("C:\\Program Files\\AdoptOpenJDK\\jdk-8.0.282.8-hotspot", AdoptBanner(282)),
              OffPath("C:\\Program Files\\Java\\jdk1.8.0_281", BrandedBanner(281))},
