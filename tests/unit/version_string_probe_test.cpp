@@ -82,6 +82,7 @@ TEST(NewerVersion, ComparesTheFirstTwoNumbersInBothOrders) {
       {"0.9.1", "0.10", VersionPair::B},
       {"1.0", "0.5", VersionPair::A},  // the first number decides first
       {"7", "0.5", VersionPair::A},    // without ".": 0 and 7
+      {"9", "0.10", VersionPair::B},   // 0 and 9 against 0 and 10
       {"0.10", "0", VersionPair::A},   // "0" reads as 0 and 0
       {"0.2", "0.2", VersionPair::Tie},
       {"0.9.1", "0.9", VersionPair::Tie},  // a third number is ignored
