@@ -82,3 +82,18 @@ TEST_F(Foundation, StubsAnswerAndRecordTheirLaunches) {
 
 }  // namespace
 }  // namespace ravel::e2e
+
+namespace ravel::e2e {
+namespace {
+
+// An exception that nothing catches ends the program abnormally and silently.
+TEST_F(Foundation, UncaughtExceptionEndsSilentlyWithNonZeroStatus) {
+  const RunResult run =
+      machine_.RunWindowsProgram(machine_.BuildDir() + "/e2e-tools/throw_uncaught.exe", {});
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "");
+}
+
+}  // namespace
+}  // namespace ravel::e2e
