@@ -73,7 +73,7 @@ inline std::string BrokenRule(const std::string& output, const ProbeResults& res
 inline std::string CheckProbesOn(sim::SimulatedMachine& machine, const std::string& javaExe,
                                  const std::string& tempDirectory, const std::string& output,
                                  ProbeResults& results) {
-  machine.AddRuntime(javaExe, sim::Runtime{output});
+  machine.AddRuntime(javaExe, sim::Runtime{output, "", false});
   const std::size_t childrenBefore = machine.Children().size();
   results = ProbeAll(machine, javaExe);
   if (std::string broken = BrokenRule(output, results); !broken.empty()) return broken;
