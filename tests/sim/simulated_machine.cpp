@@ -277,22 +277,34 @@ std::vector<std::string> SimulatedMachine::FilesUnder(const std::string& directo
   return found;
 }
 
-std::string SimulatedMachine::Snapshot() const {
-  std::ostringstream out;
+std::vector<std::string> SimulatedMachine::SnapshotLines() const {
+  std::vector<std::string> lines;
   for (const auto& [id, values] : registry_) {
-    out << "key " << id << "\n";
+    lines.push_back("key " + id);
     for (const auto& [lowerName, stored] : values) {
-      out << "  value " << stored.name << " type " << stored.value.type << " data "
-          << Escaped(std::string(stored.value.data.begin(), stored.value.data.end())) << "\n";
+      lines.push_back("value " + id + " | " + stored.name + " | type " +
+                      std::to_string(stored.value.type) + " | " +
+                      Escaped(std::string(stored.value.data.begin(), stored.value.data.end())));
     }
   }
   for (const auto& [normalized, file] : files_) {
-    out << "file " << normalized << " " << Escaped(file.contents) << "\n";
+    lines.push_back("file " + normalized + " | " + Escaped(file.contents));
   }
-  return out.str();
+  return lines;
+}
+
+std::string SimulatedMachine::Snapshot() const {
+  std::string text;
+  for (const std::string& line : SnapshotLines()) text += line + "\n";
+  return text;
 }
 
 // --- Internals ---
+
+long SimulatedMachine::InvalidHandle() {
+  ++invalidHandleUses_;
+  return kErrorInvalidHandle;
+}
 
 bool SimulatedMachine::Fault(OsCall call, const std::string& detail) {
   const std::uint64_t ordinal = callCount_++;
@@ -446,7 +458,8 @@ void SimulatedMachine::RunSimpleCommand(const std::string& command, std::uint32_
   std::string err;
   const std::string program = Lower(parsed.words[0]);
   if (program == "where" || program == "where.exe") {
-    out = parsed.words.size() == 2 ? Where(parsed.words[1]) : std::string();
+    out =
+        parsed.words.size() == 2 ? whereOverride_.value_or(Where(parsed.words[1])) : std::string();
     if (parsed.words.size() != 2) strayCommands_.push_back(command);
     if (out.empty()) err = "INFO: Could not find files for the given pattern(s).\r\n";
     exit.code = out.empty() ? 1 : 0;
@@ -589,6 +602,7 @@ FileStream SimulatedMachine::OpenTextFile(const std::string& path) {
 bool SimulatedMachine::ReadLine(FileStream handle, char* buffer, int size) {
   if (Fault(OsCall::ReadLine, "")) return false;
   const auto found = streams_.find(handle);
+  if (found == streams_.end()) ++invalidHandleUses_;
   if (found == streams_.end() || size <= 0) return false;
   Stream& stream = found->second;
   if (stream.position >= stream.text.size()) return false;
@@ -604,7 +618,7 @@ bool SimulatedMachine::ReadLine(FileStream handle, char* buffer, int size) {
 
 void SimulatedMachine::CloseFile(FileStream handle) {
   Fault(OsCall::CloseFile, "");
-  if (streams_.erase(handle) == 0) throw std::logic_error("fclose of a stream that is not open");
+  if (streams_.erase(handle) == 0) ++invalidHandleUses_;
 }
 
 bool SimulatedMachine::DeleteFileA(const std::string& path) {
@@ -641,7 +655,7 @@ long SimulatedMachine::RegQueryValueExA(RegKey key, const std::string& valueName
                                         std::uint32_t* size) {
   if (Fault(OsCall::RegQueryValue, valueName)) return kErrorAccessDenied;
   const auto open = keys_.find(key);
-  if (open == keys_.end()) return kErrorInvalidHandle;
+  if (open == keys_.end()) return InvalidHandle();
   if ((open->second.access & kKeyQueryValue) == 0) return kErrorAccessDenied;
   const Values& values = registry_[open->second.id];
   const auto found = values.find(Lower(valueName));
@@ -666,7 +680,7 @@ long SimulatedMachine::RegSetValueExA(RegKey key, const std::string& valueName, 
                                       const std::uint8_t* data, std::uint32_t size) {
   if (Fault(OsCall::RegSetValue, valueName)) return kErrorAccessDenied;
   const auto open = keys_.find(key);
-  if (open == keys_.end()) return kErrorInvalidHandle;
+  if (open == keys_.end()) return InvalidHandle();
   if ((open->second.access & kKeySetValue) == 0) return kErrorAccessDenied;
   RegistryValue value;
   value.type = type;
@@ -678,14 +692,14 @@ long SimulatedMachine::RegSetValueExA(RegKey key, const std::string& valueName, 
 long SimulatedMachine::RegDeleteValueA(RegKey key, const std::string& valueName) {
   if (Fault(OsCall::RegDeleteValue, valueName)) return kErrorAccessDenied;
   const auto open = keys_.find(key);
-  if (open == keys_.end()) return kErrorInvalidHandle;
+  if (open == keys_.end()) return InvalidHandle();
   if ((open->second.access & kKeySetValue) == 0) return kErrorAccessDenied;
   return registry_[open->second.id].erase(Lower(valueName)) != 0 ? 0 : kErrorFileNotFound;
 }
 
 long SimulatedMachine::RegCloseKey(RegKey key) {
   const bool fails = Fault(OsCall::RegCloseKey, "");
-  if (keys_.erase(key) == 0) return kErrorInvalidHandle;
+  if (keys_.erase(key) == 0) return InvalidHandle();
   return fails ? kErrorInvalidHandle : 0;
 }
 

@@ -104,6 +104,8 @@ class SimulatedMachine final : public Os {
   void SetString(RegRoot root, RegistryView view, const std::string& key, const std::string& name,
                  const std::string& text);
   void SetCodePage(const AnsiCodePage& codePage) { codePage_ = codePage; }
+  // What "where java" writes, instead of searching PATH (for listings no real where writes).
+  void OverrideWhereOutput(const std::string& listing) { whereOverride_ = listing; }
   // Keys of HKLM\SOFTWARE opened without a view flag land in the process's own view.
   void SetProcessIs64Bit(bool is64Bit) { processIs64Bit_ = is64Bit; }
 
@@ -131,8 +133,12 @@ class SimulatedMachine final : public Os {
   std::vector<std::string> FilesUnder(const std::string& directory) const;
   std::size_t OpenStreams() const { return streams_.size(); }
   std::size_t OpenKeys() const { return keys_.size(); }
-  // The whole registry and file system as text, one line per key, value and file.
+  // The whole registry and file system as text, one self-contained line per key, value and
+  // file, in a stable order.
   std::string Snapshot() const;
+  std::vector<std::string> SnapshotLines() const;
+  // Registry or stream calls made with a handle that is not open (0, closed, or never issued).
+  int InvalidHandleUses() const { return invalidHandleUses_; }
 
   // --- Os ---
   ChildExit CreateProcessAndWait(const std::string& applicationName, const std::string& commandLine,
@@ -176,6 +182,7 @@ class SimulatedMachine final : public Os {
   using Values = std::map<std::string, StoredValue>;  // by lower-cased name
 
   bool Fault(OsCall call, const std::string& detail);
+  long InvalidHandle();
   std::string Normalize(const std::string& path) const;
   std::string ParentOf(const std::string& normalized) const;
   std::string KeyId(RegRoot root, RegistryView view, const std::string& key) const;
@@ -205,6 +212,8 @@ class SimulatedMachine final : public Os {
   AnsiCodePage codePage_ = AnsiCodePage::Windows1252();
   bool processIs64Bit_ = false;
   FaultRule faultRule_;
+  std::optional<std::string> whereOverride_;
+  int invalidHandleUses_ = 0;
   std::uint64_t callCount_ = 0;
 };
 
