@@ -91,6 +91,18 @@ void Say(const std::string& what) {
 
 void WineMachine::SetNarrating(bool on) { narrating = on; }
 
+void PrintTo(const RegValue& value, std::ostream* out) {
+  *out << "type " << value.type << " \"";
+  for (char c : value.bytes) {
+    if (c == '\0') {
+      *out << "\\0";
+    } else {
+      *out << c;
+    }
+  }
+  *out << "\"";
+}
+
 std::string Bytes(const std::string& text, bool withTerminator) {
   return withTerminator ? text + std::string(1, '\0') : text;
 }

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct RegValue {
   std::string bytes;  // raw data
   bool operator==(const RegValue&) const = default;
 };
+
+// For test failures: the type and the data with zero bytes shown as \0.
+void PrintTo(const RegValue& value, std::ostream* out);
 
 inline constexpr unsigned kRegSz = 1;
 inline constexpr unsigned kRegExpandSz = 2;
