@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/contract.h"
+#include "machine_names.h"
 #include "sim/simulated_machine.h"
 #include "system/command_runner.h"
 
@@ -12,8 +13,6 @@ namespace {
 using sim::OsCall;
 using sim::Runtime;
 using sim::SimulatedMachine;
-
-const std::string kTemp = "C:\\Users\\setup\\AppData\\Local\\Temp";
 
 std::vector<std::string> ReadAll(Os& os, CapturedOutput& capture) {
   std::vector<std::string> lines;

@@ -9,6 +9,7 @@
 
 #include "app/front_end.h"
 #include "java_banners.h"
+#include "machine_names.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel {
@@ -17,16 +18,6 @@ namespace {
 using sim::RegistryValue;
 using sim::Runtime;
 using sim::SimulatedMachine;
-
-constexpr RegRoot kHkcu = RegRoot::CurrentUser;
-constexpr RegRoot kHklm = RegRoot::LocalMachine;
-constexpr RegistryView k32 = RegistryView::View32;
-constexpr RegistryView k64 = RegistryView::View64;
-const std::string kTemp = "C:\\Users\\setup\\AppData\\Local\\Temp";
-const std::string kSetupKey = "SOFTWARE\\Quillmark\\Setup";
-const std::string kEnvironmentKey =
-    "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment";
-const std::string kSystemPath = "C:\\Windows\\system32;C:\\Windows";
 
 void RunCheck(SimulatedMachine& machine, const char* type, const char* mode = "mode=no-silent") {
   const char* argv[] = {"ravelcheck.exe", type, mode};

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "machine_names.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel {
@@ -14,11 +15,6 @@ namespace {
 using sim::OsCall;
 using sim::RegistryValue;
 using sim::SimulatedMachine;
-
-constexpr RegRoot kHklm = RegRoot::LocalMachine;
-constexpr RegistryView k64 = RegistryView::View64;
-const std::string kEnvironmentKey =
-    "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment";
 
 std::optional<RegistryValue> JavaHome(const SimulatedMachine& machine) {
   return machine.Value(kHklm, k64, kEnvironmentKey, "JAVA_HOME");

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "machine_names.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel {
@@ -16,17 +17,7 @@ using sim::RegistryValue;
 using sim::Runtime;
 using sim::SimulatedMachine;
 
-constexpr RegRoot kHklm = RegRoot::LocalMachine;
-constexpr RegRoot kHkcu = RegRoot::CurrentUser;
-constexpr RegistryView k32 = RegistryView::View32;
-constexpr RegistryView k64 = RegistryView::View64;
-
-const std::string kTemp = "C:\\Users\\setup\\AppData\\Local\\Temp";
 const std::string kKitKey = "SOFTWARE\\JavaSoft\\Java Development Kit";
-const std::string kEnvironmentKey =
-    "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment";
-const std::string kSetupKey = "SOFTWARE\\Quillmark\\Setup";
-const std::string kSystemPath = "C:\\Windows\\system32;C:\\Windows;C:\\Windows\\System32\\Wbem";
 
 // --- What "java -version" prints ---
 

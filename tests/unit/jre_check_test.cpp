@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "jre_fixtures.h"
+#include "machine_names.h"
 
 namespace ravel {
 namespace {
@@ -10,9 +11,6 @@ namespace {
 using namespace jre_fixtures;
 using sim::RegistryValue;
 using sim::SimulatedMachine;
-
-constexpr RegistryView k32 = RegistryView::View32;
-constexpr RegistryView k64 = RegistryView::View64;
 
 const std::string kRegAddUser = "cmd.exe /C reg add HKCU\\SOFTWARE\\Quillmark\\Setup /reg:64";
 const std::string kRegAdd64 = "cmd.exe /C reg add HKLM\\SOFTWARE\\Quillmark\\Setup /reg:64";

@@ -8,14 +8,11 @@
 #include <vector>
 
 #include "common/types.h"
+#include "machine_names.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel::jre_fixtures {
 
-inline const std::string kTemp = "C:\\Users\\setup\\AppData\\Local\\Temp";
-inline const std::string kEnvironmentKey =
-    "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment";
-inline const std::string kSetupKey = "SOFTWARE\\Quillmark\\Setup";
 inline const std::string kRuntimeKey = "SOFTWARE\\JavaSoft\\JRE";
 inline const std::string kKitKey = "SOFTWARE\\JavaSoft\\JDK";
 

@@ -6,15 +6,13 @@
 #include "checks/registered_java_home.h"
 #include "checks/runtime_home.h"
 #include "jre_fixtures.h"
+#include "machine_names.h"
 
 namespace ravel {
 namespace {
 
 using namespace jre_fixtures;
 using sim::SimulatedMachine;
-
-constexpr RegistryView k32 = RegistryView::View32;
-constexpr RegistryView k64 = RegistryView::View64;
 
 Java Listed(const std::string& home, const std::string& banner, bool compiler = false,
             bool nestedRuntime = false) {

@@ -162,7 +162,7 @@ TEST(ProbesOnRandomOutputs, EndNormallyWithConsistentResultsAndNoFilesLeft) {
   for (int i = 0; i < kOutputs; ++i) {
     const std::string output = generator.Output();
     fuzz::ProbeResults results;
-    ASSERT_EQ(fuzz::CheckProbesOn(machine, kJavaExe, kTempDirectory, output, results), "")
+    ASSERT_EQ(fuzz::CheckProbesOn(machine, kJavaExe, kTemp, output, results), "")
         << "output " << i << ": " << ::testing::PrintToString(output);
     ++java8Kinds[static_cast<int>(results.java8)];
     ++java11Kinds[static_cast<int>(results.java11)];

@@ -56,8 +56,8 @@ TEST(EveryProbe, RunsTheRuntimeOnceThroughItsOwnCaptureFile) {
     machine.AddRuntime(kJavaExe, sim::Runtime{kBranded11x64});
     EXPECT_EQ(probe.run(machine, kJavaExe), expected[i]);
     EXPECT_EQ(machine.CommandLines(),
-              (std::vector<std::string>{"cmd.exe /C \"\"" + kJavaExe + "\" -version 2>\"" +
-                                        kTempDirectory + probe.captureFile + "\"\""}));
+              (std::vector<std::string>{"cmd.exe /C \"\"" + kJavaExe + "\" -version 2>\"" + kTemp +
+                                        probe.captureFile + "\"\""}));
     EXPECT_TRUE(machine.StrayCommands().empty());
     ExpectNothingLeftBehind(machine);
   }

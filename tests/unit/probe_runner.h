@@ -8,18 +8,18 @@
 #include <string>
 
 #include "common/types.h"
+#include "machine_names.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel {
 
-inline const std::string kTempDirectory = "C:\\Users\\setup\\AppData\\Local\\Temp";
 inline const std::string kJavaExe = "C:\\Program Files\\Java\\jdk\\bin\\java.exe";
 
 // Failure messages name the kind by its number, as callers compare it.
 inline void PrintTo(RuntimeKind kind, std::ostream* out) { *out << static_cast<int>(kind); }
 
 inline void ExpectNothingLeftBehind(const sim::SimulatedMachine& machine) {
-  EXPECT_TRUE(machine.FilesUnder(kTempDirectory).empty());
+  EXPECT_TRUE(machine.FilesUnder(kTemp).empty());
   EXPECT_EQ(machine.OpenStreams(), 0u);
 }
 

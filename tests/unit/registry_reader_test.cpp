@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "machine_names.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel {
@@ -10,9 +11,6 @@ namespace {
 using sim::RegistryValue;
 using sim::SimulatedMachine;
 
-constexpr RegRoot kHklm = RegRoot::LocalMachine;
-constexpr RegistryView k32 = RegistryView::View32;
-constexpr RegistryView k64 = RegistryView::View64;
 const std::string kKey = "SOFTWARE\\JavaSoft\\JRE";
 
 std::pair<bool, std::string> Read(SimulatedMachine& machine, RegistryView view,

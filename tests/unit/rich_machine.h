@@ -5,23 +5,16 @@
 #include <string>
 
 #include "java_banners.h"
+#include "machine_names.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel::rich {
-
-inline const std::string kTemp = "C:\\Users\\setup\\AppData\\Local\\Temp";
-inline const std::string kEnvironmentKey =
-    "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment";
-inline const std::string kSetupKey = "SOFTWARE\\Quillmark\\Setup";
 
 // JRE_HOME names an open 64-bit Java 11 runtime (also on PATH) and JAVA_HOME a branded Java 8
 // kit; PATH holds branded and open Java 8, open 64-bit and 32-bit Java 11, a branded 32-bit
 // Java 11, an OpenJ9 build and a Java 17 kit; both views register runtimes and kits.
 inline void LayOut(sim::SimulatedMachine& machine) {
   using banners::kAdopt11OpenJ9;
-  constexpr RegRoot kHklm = RegRoot::LocalMachine;
-  constexpr RegistryView k64 = RegistryView::View64;
-  constexpr RegistryView k32 = RegistryView::View32;
   machine.AddRuntime("C:\\Java\\jre-8-branded\\bin\\java.exe", {banners::kBranded8u281x64});
   machine.AddKit("C:\\Java\\jdk-8-adopt", banners::kAdopt8u282x64);
   machine.AddRuntime("C:\\Java\\jre-11-open\\bin\\java.exe", {banners::kAdopt11x64});

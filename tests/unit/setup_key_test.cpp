@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "machine_names.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel {
@@ -10,8 +11,6 @@ namespace {
 using sim::OsCall;
 using sim::RegistryValue;
 using sim::SimulatedMachine;
-
-const std::string kSetupKey = "SOFTWARE\\Quillmark\\Setup";
 
 struct TargetCase {
   SetupKeyTarget target;

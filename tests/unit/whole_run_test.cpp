@@ -10,6 +10,7 @@
 
 #include "app/front_end.h"
 #include "machine_diff.h"
+#include "machine_names.h"
 #include "rich_machine.h"
 #include "sim/simulated_machine.h"
 
@@ -19,11 +20,6 @@ namespace {
 using sim::OsCall;
 using sim::RegistryValue;
 using sim::SimulatedMachine;
-
-constexpr RegRoot kHkcu = RegRoot::CurrentUser;
-constexpr RegRoot kHklm = RegRoot::LocalMachine;
-constexpr RegistryView k32 = RegistryView::View32;
-constexpr RegistryView k64 = RegistryView::View64;
 
 struct Write {
   RegRoot root;
@@ -45,8 +41,6 @@ struct RunCase {
 void PrintTo(const RunCase& c, std::ostream* out) { *out << c.name; }
 
 const std::vector<RunCase>& Cases() {
-  using rich::kEnvironmentKey;
-  using rich::kSetupKey;
   static const std::vector<RunCase> cases = {
       {"jre_silent",
        "type=jre",
@@ -118,7 +112,7 @@ TEST_P(WholeRun, ChangesExactlyWhatTheCheckRecords) {
   const MachineDiff wanted = Diff(before, expected.SnapshotLines());
   EXPECT_EQ(actual.added, wanted.added);
   EXPECT_EQ(actual.removed, wanted.removed);
-  EXPECT_TRUE(machine.FilesUnder(rich::kTemp).empty());
+  EXPECT_TRUE(machine.FilesUnder(kTemp).empty());
   EXPECT_TRUE(machine.StrayCommands().empty());
   EXPECT_EQ(machine.OpenStreams(), 0u);
   EXPECT_EQ(machine.OpenKeys(), 0u);
@@ -147,7 +141,7 @@ void ExpectSoundUnderFault(const RunCase& c, const sim::SimulatedMachine::FaultR
   EXPECT_EQ(machine.InvalidHandleUses(), 0);
   EXPECT_TRUE(machine.StrayCommands().empty());
   EXPECT_LE(RegAdds(machine), baselineRegAdds);
-  for (const std::string& left : machine.FilesUnder(rich::kTemp)) {
+  for (const std::string& left : machine.FilesUnder(kTemp)) {
     EXPECT_NE(std::find(failedDeletes.begin(), failedDeletes.end(), left), failedDeletes.end())
         << "capture file left behind: " << left;
   }

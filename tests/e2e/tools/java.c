@@ -7,16 +7,7 @@
 #include <string.h>
 #include <windows.h>
 
-/* Appends one line to the file named by RAVEL_E2E_LOG, so the tests can see which stubs ran. */
-static void LogLaunch(const char* what) {
-  char path[MAX_PATH];
-  FILE* log;
-  if (GetEnvironmentVariableA("RAVEL_E2E_LOG", path, sizeof path) == 0) return;
-  log = fopen(path, "ab");
-  if (log == NULL) return;
-  fprintf(log, "%s\n", what);
-  fclose(log);
-}
+#include "launch_log.h"
 
 static void Copy(const char* path, FILE* out) {
   char buffer[4096];

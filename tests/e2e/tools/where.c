@@ -7,18 +7,9 @@
 #include <string.h>
 #include <windows.h>
 
-static int found;
+#include "launch_log.h"
 
-/* Appends one line to the file named by RAVEL_E2E_LOG, so the tests can see which stubs ran. */
-static void LogLaunch(const char* what) {
-  char path[MAX_PATH];
-  FILE* log;
-  if (GetEnvironmentVariableA("RAVEL_E2E_LOG", path, sizeof path) == 0) return;
-  log = fopen(path, "ab");
-  if (log == NULL) return;
-  fprintf(log, "%s\n", what);
-  fclose(log);
-}
+static int found;
 
 static void Try(const char* directory, const char* name) {
   char dir[MAX_PATH * 2];
