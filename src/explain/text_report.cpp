@@ -78,7 +78,11 @@ struct StepWriter {
   }
   void operator()(const DecisionStep& s) const {
     std::string head(OutcomeLabel(s.outcome));
-    if (!s.candidate.empty()) head += ": " + OneLine(s.candidate);
+    if (!s.candidate.empty()) {
+      head += ": " + OneLine(s.candidate);
+    } else if (s.bitness != Bitness::None) {
+      head += " (" + std::string(BitnessName(s.bitness)) + ")";
+    }
     StartStep(out, "decision", head);
     Detail(out, OneLine(ReasonText(s)));
   }
