@@ -1,6 +1,6 @@
 // Everything an explained run saw, decided and would have written, in the order it happened.
 //
-// The dry-run seam (DryRunOs) adds the children and the registry changes it held back, the
+// The dry-run seam (DryRunOs) adds every child and the registry changes it held back, the
 // explaining observer adds what the check read and decided; the report writers only read it.
 #pragma once
 
