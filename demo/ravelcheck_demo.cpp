@@ -4,38 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "demo_machine.h"
 #include "wine_machine.h"
 
 namespace {
 
 using ravel::e2e::RegValue;
 using ravel::e2e::WineMachine;
-
-const char kBranded8[] =
-    "java version \"1.8.0_281\"\n"
-    "Java(TM) SE Runtime Environment (build 1.8.0_281-b09)\n"
-    "Java HotSpot(TM) 64-Bit Server VM (build 25.281-b09, mixed mode)\n";
-const char kAdopt8[] =
-    "openjdk version \"1.8.0_282\"\n"
-    "OpenJDK Runtime Environment (AdoptOpenJDK)(build 1.8.0_282-b08)\n"
-    "OpenJDK 64-Bit Server VM (AdoptOpenJDK)(build 25.282-b08, mixed mode)\n";
-const char kOpen11[] =
-    "openjdk version \"11.0.10\" 2021-01-19\n"
-    "OpenJDK Runtime Environment AdoptOpenJDK (build 11.0.10+9)\n"
-    "OpenJDK 64-Bit Server VM AdoptOpenJDK (build 11.0.10+9, mixed mode)\n";
-const char kBranded11Client[] =
-    "java version \"11.0.2\" 2019-01-15 LTS\n"
-    "Java(TM) SE Runtime Environment 18.9 (build 11.0.2+9-LTS)\n"
-    "Java HotSpot(TM) Client VM 18.9 (build 11.0.2+9-LTS, mixed mode)\n";
-const char kOpenJ9[] =
-    "openjdk version \"11.0.10\" 2021-01-19\n"
-    "OpenJDK Runtime Environment AdoptOpenJDK (build 11.0.10+9)\n"
-    "Eclipse OpenJ9 VM AdoptOpenJDK (build openj9-0.24.0, JRE 11 Windows 10 amd64-64-Bit "
-    "Compressed References 20210120_899 (JIT enabled, AOT enabled)\n";
-const char kJava17[] =
-    "openjdk version \"17.0.1\" 2021-10-19\n"
-    "OpenJDK Runtime Environment (build 17.0.1+12-39)\n"
-    "OpenJDK 64-Bit Server VM (build 17.0.1+12-39, mixed mode, sharing)\n";
 
 const std::string kSetupKey = ravel::e2e::kSetupKey;
 const std::string kEnvironmentKey = ravel::e2e::kEnvironmentKey;
@@ -109,46 +84,30 @@ void Run(WineMachine& machine, const std::vector<std::string>& args) {
               run.out.size(), run.err.size());
 }
 
+void Explain(WineMachine& machine, const std::vector<std::string>& args) {
+  std::printf("\n== ravelcheck-explain.exe %s %s\n", args[0].c_str(), args[1].c_str());
+  const auto run = machine.RunExplain(args);
+  std::fputs(run.out.c_str(), stdout);
+  std::fputs(run.err.c_str(), stdout);
+}
+
 }  // namespace
 
-int main() {
+// With --explain, ravelcheck-explain.exe first tells why each check will record what it records.
+int main(int argc, char** argv) {
+  const bool explain = argc > 1 && std::string(argv[1]) == "--explain";
   WineMachine::SetNarrating(true);
   WineMachine& machine = WineMachine::Shared();
 
   std::printf("Laying out the demo machine:\n");
-  const std::string branded8 = "C:\\Program Files\\Java\\jre1.8.0_281";
-  const std::string brandedKit8 = "C:\\Program Files\\Java\\jdk1.8.0_281";
-  const std::string adopt8 = "C:\\Program Files\\AdoptOpenJDK\\jdk-8.0.282.8-hotspot";
-  const std::string open11 = "C:\\Program Files\\AdoptOpenJDK\\jre-11.0.10.9-hotspot";
-  const std::string branded11x86 = "C:\\Program Files (x86)\\Java\\jre-11.0.2";
-  const std::string openJ9 = "C:\\Program Files\\AdoptOpenJDK\\jre-11.0.10.9-openj9";
-  const std::string java17 = "C:\\Program Files\\Java\\jdk-17.0.1";
-  machine.AddRuntime(branded8 + "\\bin\\java.exe", kBranded8);
-  machine.AddKit(brandedKit8, kBranded8);
-  machine.AddKit(adopt8, kAdopt8);
-  machine.AddRuntime(open11 + "\\bin\\java.exe", kOpen11);
-  machine.AddRuntime(branded11x86 + "\\bin\\java.exe", kBranded11Client);
-  machine.AddRuntime(openJ9 + "\\bin\\java.exe", kOpenJ9);
-  machine.AddKit(java17, kJava17);
-  std::printf(
-      "  on PATH: Java 8u281 (Java(TM), 64-bit), AdoptOpenJDK 8u282 kit, open Java 11.0.10\n"
-      "           64-bit, an OpenJ9 Java 11 and a Java 17 kit (both to be rejected)\n");
-  machine.SetPathPrefix(branded8 + "\\bin;" + adopt8 + "\\bin;" + openJ9 + "\\bin;" + open11 +
-                        "\\bin;" + java17 + "\\bin");
-  const std::string kitKey = "SOFTWARE\\JavaSoft\\Java Development Kit";
-  machine.SetString("HKLM", 64, kitKey, "CurrentVersion", "1.8");
-  machine.SetString("HKLM", 64, kitKey + "\\1.8", "JavaHome", brandedKit8);
-  std::printf("  registered: the Java 8u281 kit under HKLM\\%s (64-bit view)\n", kitKey.c_str());
-  machine.SetString("HKLM", 32, "SOFTWARE\\JavaSoft\\JRE", "CurrentVersion", "11");
-  machine.SetString("HKLM", 32, "SOFTWARE\\JavaSoft\\JRE\\11", "JavaHome", branded11x86);
-  std::printf(
-      "  registered: a 32-bit Java(TM) 11.0.2 runtime under HKLM\\SOFTWARE\\JavaSoft\\JRE "
-      "(32-bit view), not on PATH\n");
-  machine.SetValue("HKLM", 64, kEnvironmentKey, "JAVA_HOME",
-                   RegValue{ravel::e2e::kRegExpandSz,
-                            ravel::e2e::Bytes("%ProgramFiles%\\Java\\jdk1.7.0_80", true)});
+  const ravel::e2e::DemoMachine demo = ravel::e2e::LayOutDemoMachine(machine);
+  for (const std::string& line : demo.description) std::printf("  %s\n", line.c_str());
   PrintJavaHome(machine, "before");
 
+  if (explain) {
+    Explain(machine, {"type=jre", "mode=no-silent"});
+    Explain(machine, {"type=java", "mode=no-silent"});
+  }
   Run(machine, {"type=jre", "mode=no-silent"});
   Run(machine, {"type=java", "mode=no-silent"});
 

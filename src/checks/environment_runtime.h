@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "checks/check_observer.h"
 #include "system/os.h"
 
 namespace ravel {
@@ -19,6 +20,6 @@ inline constexpr std::int32_t kJreHomeRuntime = 3;
 // Reads JRE_HOME and JAVA_HOME from the registry copy of the machine environment, as stored
 // (nothing expanded, trimmed or case-folded), probes each one that is set, and decides. JRE_HOME
 // counts only without a compiler beside it, JAVA_HOME only with one; 32-bit builds never count.
-std::int32_t FindEnvironmentRuntime(Os& os);
+std::int32_t FindEnvironmentRuntime(Os& os, CheckObserver& observer = NoCheckObserver());
 
 }  // namespace ravel

@@ -1,5 +1,7 @@
 #include "checks/jre_check.h"
 
+#include <string>
+
 #include "checks/jre_search.h"
 #include "checks/registered_java_home.h"
 #include "checks/runtime_home.h"
@@ -12,13 +14,29 @@ namespace {
 // A bitness that neither the environment nor the listing settled gets the runtime that its
 // view's JavaSoft keys register, when that is a Java 11 runtime of the bitness. The registered
 // home is recorded as it stands. A view that registers no home has nothing to probe.
-bool FindRegisteredRuntime(Os& os, RegistryView view, TextBuffer& location) {
-  ReadRegisteredJavaHome(os, view, location);
-  const RuntimeKind kind = ClassifyRuntimeHome(os, TextOf(location));
-  if (view == RegistryView::View64) {
-    return kind == RuntimeKind::Branded64 || kind == RuntimeKind::OpenBuild64;
-  }
-  return kind == RuntimeKind::Branded32 || kind == RuntimeKind::OpenBuild32;
+bool FindRegisteredRuntime(Os& os, RegistryView view, TextBuffer& location,
+                           CheckObserver& observer) {
+  ReadRegisteredJavaHome(os, view, location, observer);
+  const std::string home = TextOf(location);
+  const RuntimeKind kind = ClassifyRuntimeHome(os, home, observer);
+  const bool found = view == RegistryView::View64
+                         ? kind == RuntimeKind::Branded64 || kind == RuntimeKind::OpenBuild64
+                         : kind == RuntimeKind::Branded32 || kind == RuntimeKind::OpenBuild32;
+  Decision decision(
+      found ? Outcome::Accepted : Outcome::PassedOver,
+      found ? Reason::RegisteredRuntimeOfBitness : Reason::RegisteredRuntimeNotOfBitness,
+      BitnessOf(view), home);
+  if (found) decision.location = home;
+  if (home.empty()) decision.reason = Reason::NothingRegistered;
+  observer.Decided(decision);
+  return found;
+}
+
+void TellVerdict(CheckObserver& observer, RegistryView view, bool found,
+                 const TextBuffer& location) {
+  const std::string text = found ? TextOf(location) : std::string();
+  observer.Decided(Decision(found ? Outcome::Found : Outcome::NotFound, Reason::RuntimeVerdict,
+                            BitnessOf(view), {}, text));
 }
 
 void RecordOutcome(Os& os, const JreSearchState& state, CheckMode mode) {
@@ -39,17 +57,19 @@ void RecordOutcome(Os& os, const JreSearchState& state, CheckMode mode) {
 
 }  // namespace
 
-void RunJreCheck(Os& os, CheckMode mode) {
-  JreSearchState state = SearchJreCandidates(os);
+void RunJreCheck(Os& os, CheckMode mode, CheckObserver& observer) {
+  JreSearchState state = SearchJreCandidates(os, observer);
   if (!state.verdict64 && !state.brandedFound64) {
-    state.verdict64 = FindRegisteredRuntime(os, RegistryView::View64, state.location64);
+    state.verdict64 = FindRegisteredRuntime(os, RegistryView::View64, state.location64, observer);
   }
   if (!state.verdict32 && !state.brandedFound32) {
-    state.verdict32 = FindRegisteredRuntime(os, RegistryView::View32, state.location32);
+    state.verdict32 = FindRegisteredRuntime(os, RegistryView::View32, state.location32, observer);
   }
   // A listed branded runtime counts as found wherever its vendor's keys placed it.
   state.verdict64 = state.verdict64 || state.brandedFound64;
   state.verdict32 = state.verdict32 || state.brandedFound32;
+  TellVerdict(observer, RegistryView::View64, state.verdict64, state.location64);
+  TellVerdict(observer, RegistryView::View32, state.verdict32, state.location32);
   RecordOutcome(os, state, mode);
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "checks/check_observer.h"
 #include "common/text_buffer.h"
 #include "common/types.h"
 #include "system/os.h"
@@ -36,6 +37,6 @@ struct JreSearchState {
 // environment says so, handles each listed java.exe while the listing stays open, and deletes
 // the listing. One classification probe runs per listed entry; a version probe runs for each
 // open build and for each branded build that is weighed because its view registers no version.
-JreSearchState SearchJreCandidates(Os& os);
+JreSearchState SearchJreCandidates(Os& os, CheckObserver& observer = NoCheckObserver());
 
 }  // namespace ravel

@@ -7,9 +7,12 @@
 
 namespace ravel {
 
-RuntimeKind ClassifyRuntimeHome(Os& os, const std::string& home) {
+RuntimeKind ClassifyRuntimeHome(Os& os, const std::string& home, CheckObserver& observer) {
   if (home.empty()) return RuntimeKind::Unsuitable;
-  return ClassifyJava11Runtime(os, home + contract::kJavaExeSuffix);
+  const std::string javaExe = home + contract::kJavaExeSuffix;
+  const RuntimeKind kind = ClassifyJava11Runtime(os, javaExe);
+  observer.Classified(RuntimeProbe::Java11Runtime, javaExe, kind);
+  return kind;
 }
 
 std::string ListedRuntimeHome(Os& os, const std::string& javaExe) {

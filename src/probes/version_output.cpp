@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "common/text_buffer.h"
 #include "probes/banner_markers.h"
 #include "system/capture.h"
 
@@ -21,25 +20,26 @@ bool EndsItsLine(const TextBuffer& piece) {
 
 }  // namespace
 
+bool VersionLineNumbering::IsNumberedLine(const TextBuffer& piece) {
+  if (!beforeBanner_) return true;
+  if (insideNotice_ || BeginsOptionsNotice(TextOf(piece))) {
+    insideNotice_ = !EndsItsLine(piece);
+    return false;
+  }
+  beforeBanner_ = false;
+  return true;
+}
+
 std::vector<std::string> ReadVersionOutput(Os& os, const std::string& javaExe,
                                            const char* captureFileName, std::size_t lastLine) {
   CapturedOutput capture = CaptureVersionOutput(os, javaExe, captureFileName);
   std::vector<std::string> lines;
-  // Notices only count before the banner; one that follows a real line is an ordinary line.
-  bool beforeBanner = true;
-  bool insideNotice = false;  // a notice's line feed has not arrived yet
+  VersionLineNumbering numbering;
   TextBuffer piece{};
   while (lines.size() < lastLine) {
     piece.fill('\0');
     if (!NextLine(os, capture, piece)) break;
-    if (beforeBanner) {
-      if (insideNotice || BeginsOptionsNotice(TextOf(piece))) {
-        insideNotice = !EndsItsLine(piece);
-        continue;
-      }
-      beforeBanner = false;
-    }
-    lines.push_back(TextOf(piece));
+    if (numbering.IsNumberedLine(piece)) lines.push_back(TextOf(piece));
   }
   Finish(os, capture);
   return lines;

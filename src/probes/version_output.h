@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text_buffer.h"
 #include "system/os.h"
 
 namespace ravel {
@@ -19,5 +20,18 @@ namespace ravel {
 // is skipped whole, however many pieces it arrives in, before numbering starts.
 std::vector<std::string> ReadVersionOutput(Os& os, const std::string& javaExe,
                                            const char* captureFileName, std::size_t lastLine);
+
+// Tells, piece by piece in the order NextLine yields them, which pieces of a "-version" output
+// are numbered lines and which belong to the notices ahead of the banner.
+class VersionLineNumbering {
+ public:
+  // The piece must have been read into a buffer cleared just before the read.
+  bool IsNumberedLine(const TextBuffer& piece);
+
+ private:
+  // Notices only count before the banner; one that follows a real line is an ordinary line.
+  bool beforeBanner_ = true;
+  bool insideNotice_ = false;  // a notice's line feed has not arrived yet
+};
 
 }  // namespace ravel

@@ -210,6 +210,10 @@ RunResult WineMachine::RunRavelcheck(const std::vector<std::string>& args) {
   return RunWindowsProgram(buildDir_ + "/ravelcheck.exe", args);
 }
 
+RunResult WineMachine::RunExplain(const std::vector<std::string>& args) {
+  return RunWindowsProgram(buildDir_ + "/ravelcheck-explain.exe", args);
+}
+
 std::vector<std::string> WineMachine::Regtool(const std::vector<std::string>& commands) {
   std::string input;
   for (const std::string& command : commands) input += command + "\n";

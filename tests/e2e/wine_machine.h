@@ -1,6 +1,7 @@
 // A Windows machine under Wine for the end-to-end tests: one prefix per test run, booted once,
 // with this project's where.exe installed, stub runtimes laid out as files, registry state set
-// and read back through regtool.exe, and the real 64-bit ravelcheck.exe run against it.
+// and read back through regtool.exe, and the real 64-bit ravelcheck.exe (or ravelcheck-explain.exe)
+// run against it.
 #pragma once
 
 #include <map>
@@ -66,8 +67,10 @@ class WineMachine {
   // Every value of a key, by name; empty when the key is missing.
   std::map<std::string, RegValue> Values(const std::string& root, int view, const std::string& key);
 
-  // Runs ravelcheck.exe (or another program of the Windows build) with the arguments.
+  // Runs ravelcheck.exe, ravelcheck-explain.exe, or another program of the Windows build with
+  // the arguments.
   RunResult RunRavelcheck(const std::vector<std::string>& args);
+  RunResult RunExplain(const std::vector<std::string>& args);
   RunResult RunWindowsProgram(const std::string& program, const std::vector<std::string>& args,
                               const std::string& input = "");
 
