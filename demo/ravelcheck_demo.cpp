@@ -62,7 +62,9 @@ void PrintRecorded(WineMachine& machine) {
   for (const Place& place :
        std::vector<Place>{{"HKCU", 64, "-"}, {"HKLM", 64, "64-bit"}, {"HKLM", 32, "32-bit"}}) {
     for (const auto& [name, value] : machine.Values(place.root, place.view, kSetupKey)) {
-      PrintRow(place.root + "\\" + kSetupKey, place.label, name, value);
+      // Wine's reg add gives a key it creates an empty default value; Windows' does not.
+      PrintRow(place.root + "\\" + kSetupKey, place.label, name.empty() ? "(Default)" : name,
+               value);
     }
   }
 }
@@ -115,5 +117,9 @@ int main(int argc, char** argv) {
   PrintRecorded(machine);
   PrintJavaHome(machine, "after");
   std::printf("Capture files left in TEMP: %zu\n", machine.TempFiles().size());
+  std::printf(
+      "\nVerdicts are written as one character with a byte count of 1; Windows keeps the zero\n"
+      "that follows, so they read back as 2 bytes. The (Default) values are Wine's reg add's "
+      "own.\n");
   return 0;
 }
