@@ -62,7 +62,7 @@ void PrintRecorded(WineMachine& machine) {
   for (const Place& place :
        std::vector<Place>{{"HKCU", 64, "-"}, {"HKLM", 64, "64-bit"}, {"HKLM", 32, "32-bit"}}) {
     for (const auto& [name, value] : machine.Values(place.root, place.view, kSetupKey)) {
-      // Wine's reg add gives a key it creates an empty default value; Windows' does not.
+      // Wine's reg add gives a key it creates an empty default value; ravelcheck writes none.
       PrintRow(place.root + "\\" + kSetupKey, place.label, name.empty() ? "(Default)" : name,
                value);
     }
