@@ -5,6 +5,7 @@
 #include "common/contract.h"
 #include "common/file_checks.h"
 #include "explain/dry_run_os.h"
+#include "machine_names.h"
 #include "probes/version_output.h"
 #include "sim/simulated_machine.h"
 #include "system/setup_key.h"
@@ -19,9 +20,6 @@ using explain::Explanation;
 using explain::StoredValue;
 using sim::SimulatedMachine;
 
-constexpr RegRoot kHklm = RegRoot::LocalMachine;
-constexpr RegistryView k64 = RegistryView::View64;
-const std::string kSetupKey = "SOFTWARE\\Quillmark\\Setup";
 const std::string kJavaExe = "C:\\Java\\bin\\java.exe";
 
 std::uint8_t* Bytes(const char* text) {

@@ -6,6 +6,7 @@
 #include "checks/jdk_check.h"
 #include "explain/text_report.h"
 #include "explain_fixtures.h"
+#include "machine_names.h"
 
 namespace ravel {
 namespace {
@@ -21,16 +22,7 @@ using sim::RegistryValue;
 using sim::Runtime;
 using sim::SimulatedMachine;
 
-constexpr RegRoot kHklm = RegRoot::LocalMachine;
-constexpr RegRoot kHkcu = RegRoot::CurrentUser;
-constexpr RegistryView k32 = RegistryView::View32;
-constexpr RegistryView k64 = RegistryView::View64;
-
-const std::string kTemp = "C:\\Users\\setup\\AppData\\Local\\Temp";
 const std::string kKitKey = "SOFTWARE\\JavaSoft\\Java Development Kit";
-const std::string kEnvironmentKey =
-    "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment";
-const std::string kSetupKey = "SOFTWARE\\Quillmark\\Setup";
 
 std::string AdoptBanner(int update) {
   const std::string u = std::to_string(update);

@@ -6,6 +6,7 @@
 #include "explain/text_report.h"
 #include "explain_fixtures.h"
 #include "jre_fixtures.h"
+#include "machine_names.h"
 
 namespace ravel {
 namespace {
@@ -19,9 +20,6 @@ using explain::RegistryReadStep;
 using explain::StoredValue;
 using explain::VersionStep;
 using sim::SimulatedMachine;
-
-constexpr RegistryView k32 = RegistryView::View32;
-constexpr RegistryView k64 = RegistryView::View64;
 
 const std::string kBrandedNoCompiler = "C:\\Program Files\\Java\\jre-11.0.2";
 const std::string kOpenJ9 = "C:\\Java\\openj9";
