@@ -14,6 +14,7 @@ namespace ravel::bench {
 struct TimedRun {
   double ms = 0;
   unsigned long processes = 0;  // as the job around the run counted them
+  unsigned long lingering = 0;  // of which still running when the run's own process ended
   unsigned long exitCode = 0;
 };
 

@@ -140,6 +140,32 @@ void WriteGrowth(std::ostream& out, const std::vector<CaseMeasurement>& cases) {
   out << "\n";
 }
 
+std::string RunList(const std::vector<TimedRun>& runs) {
+  std::string text;
+  for (const TimedRun& run : runs) text += (text.empty() ? "" : " ") + Format("%.0f", run.ms);
+  return text;
+}
+
+unsigned long MostLingering(const std::vector<TimedRun>& runs) {
+  unsigned long most = 0;
+  for (const TimedRun& run : runs) most = std::max(most, run.lingering);
+  return most;
+}
+
+void WriteRawRuns(std::ostream& out, const std::vector<CaseMeasurement>& cases) {
+  out << "### Every timed run\n\n"
+      << "Milliseconds in pair order (pairs alternate which runs first); lingering: the most "
+         "processes of the run's job still running when the run's own process ended.\n\n"
+      << "| check | runtimes | program ms | replay ms | lingering, program / replay |\n"
+      << "|---|---:|---|---|---|\n";
+  for (const CaseMeasurement& c : cases) {
+    out << "| type=" << CheckName(c.check) << " | " << c.runtimes << " | "
+        << RunList(c.timed.program) << " | " << RunList(c.timed.replay) << " | "
+        << MostLingering(c.timed.program) << " / " << MostLingering(c.timed.replay) << " |\n";
+  }
+  out << "\n";
+}
+
 }  // namespace
 
 bool AllCountsEqual(const std::vector<CaseMeasurement>& cases) {
@@ -153,6 +179,7 @@ void WriteReport(std::ostream& out, const std::vector<CaseMeasurement>& cases, i
   WriteCounts(out, cases);
   WriteOverhead(out, cases, pairs);
   WriteGrowth(out, cases);
+  WriteRawRuns(out, cases);
 }
 
 }  // namespace ravel::bench

@@ -1,7 +1,8 @@
 /* Times two command lines against each other: runs them alternately, PAIRS times each (A then B,
    then B then A, and so on, so that a drift in the machine's speed favours neither), each in a
    job object of its own, and prints one line per run:
-     LABEL <TAB> milliseconds <TAB> processes the job saw <TAB> exit code
+     LABEL <TAB> milliseconds <TAB> processes the job saw <TAB> of which still running when the
+     run ended <TAB> exit code
    The plan comes on standard input, fields separated by tabs:
      run    LABEL COMMAND-LINE        (exactly two of these: A and B)
      purge  ROOT VIEW KEY             (deleted with its subkeys before every run)
@@ -118,7 +119,7 @@ static void TimeOne(const struct Run* run, double ticksPerMs) {
   /* Suspended until it is in the job, so that the job sees everything it starts. */
   if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, CREATE_SUSPENDED, NULL, NULL, &startup,
                       &process)) {
-    printf("%s\t-1\t0\t%lu\n", run->label, GetLastError());
+    printf("%s\t-1\t0\t0\t%lu\n", run->label, GetLastError());
     CloseHandle(job);
     return;
   }
@@ -134,8 +135,9 @@ static void TimeOne(const struct Run* run, double ticksPerMs) {
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  printf("%s\t%.3f\t%lu\t%lu\n", run->label, (double)(end.QuadPart - start.QuadPart) / ticksPerMs,
-         accounting.TotalProcesses, exitCode);
+  printf("%s\t%.3f\t%lu\t%lu\t%lu\n", run->label,
+         (double)(end.QuadPart - start.QuadPart) / ticksPerMs, accounting.TotalProcesses,
+         accounting.ActiveProcesses, exitCode);
   fflush(stdout);
 }
 
