@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "check_kind.h"
+#include "child_command.h"
 #include "expected_children.h"
 #include "timed_pairs.h"
 #include "wine_trace.h"

@@ -14,10 +14,4 @@ inline std::vector<std::string> CheckArguments(Check check) {
   return {"type=" + CheckName(check), "mode=no-silent"};
 }
 
-// One child as process creation saw it.
-struct ChildCommand {
-  std::string application;
-  std::string commandLine;
-};
-
 }  // namespace ravel::bench

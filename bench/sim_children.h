@@ -7,6 +7,7 @@
 
 #include "bench_layout.h"
 #include "check_kind.h"
+#include "child_command.h"
 
 namespace ravel::bench {
 

@@ -29,7 +29,7 @@ TimedPairs TimePairs(e2e::WineMachine& machine, int pairs, const std::string& pr
   std::istringstream in(result.out);
   std::string label;
   TimedRun run;
-  while (in >> label >> run.ms >> run.processes >> run.lingering >> run.exitCode) {
+  while (in >> label >> run.ms >> run.processes >> run.lingering >> run.exitCode >> run.cpuMs) {
     (label == "program" ? timed.program : timed.replay).push_back(run);
   }
   if (result.exitCode != 0 || timed.program.size() != static_cast<std::size_t>(pairs) ||

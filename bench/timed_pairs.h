@@ -16,6 +16,7 @@ struct TimedRun {
   unsigned long processes = 0;  // as the job around the run counted them
   unsigned long lingering = 0;  // of which still running when the run's own process ended
   unsigned long exitCode = 0;
+  double cpuMs = 0;  // of the run's own process, its children not included
 };
 
 struct TimedPairs {

@@ -22,6 +22,12 @@ std::vector<double> Times(const std::vector<TimedRun>& runs) {
   return times;
 }
 
+std::vector<double> CpuTimes(const std::vector<TimedRun>& runs) {
+  std::vector<double> times;
+  for (const TimedRun& run : runs) times.push_back(run.cpuMs);
+  return times;
+}
+
 // "121" when every run's job saw the same number of processes, else every distinct number.
 std::string ProcessCounts(const std::vector<TimedRun>& runs) {
   std::set<unsigned long> counts;
@@ -86,8 +92,8 @@ void WriteOverhead(std::ostream& out, const std::vector<CaseMeasurement>& cases,
       << Format("%.2f", kOverheadTarget) << ".\n\n"
       << "| check | runtimes | children | ratio, median | ratio, min - max | within target "
          "| program, median ms | replay, median ms | difference, median ms | replay ms per "
-         "child |\n"
-      << "|---|---:|---:|---:|---|---|---:|---:|---:|---:|\n";
+         "child | own CPU ms, program / replay |\n"
+      << "|---|---:|---:|---:|---|---|---:|---:|---:|---:|---|\n";
   for (const CaseMeasurement& c : cases) {
     const std::vector<double> ratios = Ratios(c.timed);
     double low = ratios.empty() ? 0 : ratios[0];
@@ -107,7 +113,9 @@ void WriteOverhead(std::ostream& out, const std::vector<CaseMeasurement>& cases,
         << Format("%.3f", high) << " | " << (ratio <= kOverheadTarget ? "yes" : "**no**") << " | "
         << Format("%.0f", Median(Times(c.timed.program))) << " | " << Format("%.0f", replay)
         << " | " << Format("%+.0f", Median(differences)) << " | "
-        << Format("%.0f", replay / std::max(1, c.expected.Total())) << " |\n";
+        << Format("%.0f", replay / std::max(1, c.expected.Total())) << " | "
+        << Format("%.0f", Median(CpuTimes(c.timed.program))) << " / "
+        << Format("%.0f", Median(CpuTimes(c.timed.replay))) << " |\n";
   }
   out << "\n";
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "check_kind.h"
+#include "child_command.h"
 
 namespace ravel::bench {
 
