@@ -129,11 +129,11 @@ WineMachine::WineMachine() {
   fs::copy_file(buildDir_ + "/e2e-tools/where.exe", prefix_ + "/drive_c/windows/system32/where.exe",
                 fs::copy_options::overwrite_existing);
   const RunResult temp = Spawn({wine_, "cmd.exe", "/C", "echo %TEMP%"}, "", {});
-  std::string tempWindows = Lines(temp.out).empty() ? "" : Lines(temp.out)[0];
-  while (!tempWindows.empty() && tempWindows.back() == ' ') tempWindows.pop_back();
-  if (tempWindows.size() < 3)
+  tempWindows_ = Lines(temp.out).empty() ? "" : Lines(temp.out)[0];
+  while (!tempWindows_.empty() && tempWindows_.back() == ' ') tempWindows_.pop_back();
+  if (tempWindows_.size() < 3)
     throw std::runtime_error("no TEMP in the prefix: " + temp.out + temp.err);
-  tempUnix_ = UnixPath(tempWindows);
+  tempUnix_ = UnixPath(tempWindows_);
   Reset();
 }
 
@@ -203,6 +203,7 @@ RunResult WineMachine::RunWindowsProgram(const std::string& program,
   argv.insert(argv.end(), args.begin(), args.end());
   std::map<std::string, std::string> env{{"RAVEL_E2E_LOG", "C:\\e2e\\launches.log"}};
   if (!pathPrefix_.empty()) env["WINEPATH"] = pathPrefix_;
+  if (!wineDebug_.empty()) env["WINEDEBUG"] = wineDebug_;
   return Spawn(argv, input, env);
 }
 
@@ -242,6 +243,7 @@ void WineMachine::Reset() {
     fs::remove(tempUnix_ + "/" + name, ignored);
   }
   pathPrefix_.clear();
+  wineDebug_.clear();
 }
 
 void WineMachine::AddFile(const std::string& windowsPath, const std::string& contents) {

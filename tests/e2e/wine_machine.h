@@ -56,6 +56,9 @@ class WineMachine {
 
   // Directories put in front of the PATH of the next runs (WINEPATH).
   void SetPathPrefix(const std::string& windowsPathList) { pathPrefix_ = windowsPathList; }
+  // Wine's debug channels for the next runs (WINEDEBUG, e.g. "+pid,+process"); their trace
+  // arrives in RunResult::err. Empty, the default, keeps Wine quiet.
+  void SetWineDebug(const std::string& channels) { wineDebug_ = channels; }
 
   void SetValue(const std::string& root, int view, const std::string& key, const std::string& name,
                 const RegValue& value);
@@ -80,6 +83,8 @@ class WineMachine {
   std::vector<std::string> TempFiles() const;
 
   std::string UnixPath(const std::string& windowsPath) const;
+  // The TEMP folder of the programs under test, as they see it (e.g. C:\users\root\Temp).
+  const std::string& TempDirectory() const { return tempWindows_; }
   const std::string& BuildDir() const { return buildDir_; }
 
   ~WineMachine();
@@ -93,8 +98,10 @@ class WineMachine {
   std::string prefix_;
   std::string wine_;
   std::string buildDir_;
+  std::string tempWindows_;
   std::string tempUnix_;
   std::string pathPrefix_;
+  std::string wineDebug_;
 };
 
 // Hex helpers for registry data.
