@@ -14,6 +14,8 @@
 #include <string.h>
 #include <windows.h>
 
+#include "tab_fields.h"
+
 #define MAX_RESETS 16
 
 struct Run {
@@ -33,19 +35,6 @@ static struct Run runs[2];
 static int runCount;
 static struct Reset resets[MAX_RESETS];
 static int resetCount;
-
-static int Split(char* line, char** fields, int most) {
-  int count = 0;
-  char* p = line;
-  while (count < most) {
-    char* tab = strchr(p, '\t');
-    fields[count++] = p;
-    if (tab == NULL) break;
-    *tab = '\0';
-    p = tab + 1;
-  }
-  return count;
-}
 
 static int ReadPlan(void) {
   static char line[40000];

@@ -32,20 +32,22 @@ int ProcessesMentioning(const std::string& text) {
 TEST(Reliability, HungRuntimeIsEndedWithItsChildrenAndTheOthersStillCount) {
   WineMachine& machine = WineMachine::Shared();
   machine.Reset();
-  const std::string hung = "C:\\e2e\\hung\\bin\\java.exe";
+  // Processes are looked for by path, so the path must be this run's alone.
+  const std::string hungHome = "C:\\e2e\\hung-" + machine.RunId();
+  const std::string hung = hungHome + "\\bin\\java.exe";
   machine.AddRuntime(hung, "");
   machine.MakeHang(hung);  // starts a copy of itself that sleeps forever, and waits for it
   machine.AddRuntime("C:\\e2e\\good32\\bin\\java.exe",
                      "openjdk version \"11.0.10\" 2021-01-19\n"
                      "OpenJDK Runtime Environment AdoptOpenJDK (build 11.0.10+9)\n"
                      "OpenJDK Server VM AdoptOpenJDK (build 11.0.10+9, mixed mode)\n");
-  machine.SetPathPrefix("C:\\e2e\\hung\\bin;C:\\e2e\\good32\\bin");
-  ASSERT_EQ(ProcessesMentioning("C:\\e2e\\hung"), 0);
+  machine.SetPathPrefix(hungHome + "\\bin;C:\\e2e\\good32\\bin");
+  ASSERT_EQ(ProcessesMentioning(hungHome), 0);
 
   const RunResult run = machine.RunRavelcheck({"type=jre", "mode=no-silent"});
 
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(ProcessesMentioning("C:\\e2e\\hung"), 0);
+  EXPECT_EQ(ProcessesMentioning(hungHome), 0);
   EXPECT_EQ(
       machine.StubLaunches(),
       (std::vector<std::string>{"where", "java " + hung, "java C:\\e2e\\good32\\bin\\java.exe",

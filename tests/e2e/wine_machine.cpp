@@ -143,6 +143,8 @@ WineMachine::~WineMachine() {
   fs::remove_all(prefix_, ignored);
 }
 
+std::string WineMachine::RunId() const { return fs::path(prefix_).filename().string(); }
+
 std::string WineMachine::UnixPath(const std::string& windowsPath) const {
   std::string rest = windowsPath.substr(windowsPath.size() >= 2 && windowsPath[1] == ':' ? 2 : 0);
   for (char& c : rest) {

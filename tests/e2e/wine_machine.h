@@ -83,6 +83,8 @@ class WineMachine {
   std::vector<std::string> TempFiles() const;
 
   std::string UnixPath(const std::string& windowsPath) const;
+  // A name no other test run on this computer uses at the same time (the prefix's own).
+  std::string RunId() const;
   // The TEMP folder of the programs under test, as they see it (e.g. C:\users\root\Temp).
   const std::string& TempDirectory() const { return tempWindows_; }
   const std::string& BuildDir() const { return buildDir_; }

@@ -12,25 +12,14 @@
 #include <string.h>
 #include <windows.h>
 
+#include "tab_fields.h"
+
 static HKEY Root(const char* name) {
   return strcmp(name, "HKCU") == 0 ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
 static REGSAM View(const char* name) {
   return strcmp(name, "32") == 0 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
-}
-
-static int Split(char* line, char** fields, int most) {
-  int count = 0;
-  char* p = line;
-  while (count < most) {
-    char* tab = strchr(p, '\t');
-    fields[count++] = p;
-    if (tab == NULL) break;
-    *tab = '\0';
-    p = tab + 1;
-  }
-  return count;
 }
 
 static void PrintHex(const BYTE* data, DWORD size) {
