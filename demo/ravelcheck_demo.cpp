@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
   std::printf("Capture files left in TEMP: %zu\n", machine.TempFiles().size());
   std::printf(
       "\nVerdicts are written as one character with a byte count of 1; Windows keeps the zero\n"
-      "that follows, so they read back as 2 bytes. The (Default) values are Wine's reg add's "
-      "own.\n");
+      "that follows, so they read back as 2 bytes. The (Default) values come from Wine's\n"
+      "reg add, which created the keys; ravelcheck writes none.\n");
   return 0;
 }
