@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "java_banners.h"
+#include "sim/java_banners.h"
 #include "sim/simulated_machine.h"
 #include "wine_machine.h"
 

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "common/text.h"
-#include "java_banners.h"
 #include "probes/banner_markers.h"
 #include "probes/build_text.h"
 #include "probes/java11_probe.h"
@@ -18,6 +17,7 @@
 #include "probes/runtime_bitness.h"
 #include "probes/update_level_probe.h"
 #include "probes/version_string_probe.h"
+#include "sim/java_banners.h"
 #include "sim/simulated_machine.h"
 
 namespace {

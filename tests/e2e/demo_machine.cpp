@@ -1,33 +1,15 @@
 #include "demo_machine.h"
 
+#include "sim/java_banners.h"
+
 namespace ravel::e2e {
 namespace {
 
-const char kBranded8[] =
-    "java version \"1.8.0_281\"\n"
-    "Java(TM) SE Runtime Environment (build 1.8.0_281-b09)\n"
-    "Java HotSpot(TM) 64-Bit Server VM (build 25.281-b09, mixed mode)\n";
-const char kAdopt8[] =
-    "openjdk version \"1.8.0_282\"\n"
-    "OpenJDK Runtime Environment (AdoptOpenJDK)(build 1.8.0_282-b08)\n"
-    "OpenJDK 64-Bit Server VM (AdoptOpenJDK)(build 25.282-b08, mixed mode)\n";
-const char kOpen11[] =
-    "openjdk version \"11.0.10\" 2021-01-19\n"
-    "OpenJDK Runtime Environment AdoptOpenJDK (build 11.0.10+9)\n"
-    "OpenJDK 64-Bit Server VM AdoptOpenJDK (build 11.0.10+9, mixed mode)\n";
-const char kBranded11Client[] =
-    "java version \"11.0.2\" 2019-01-15 LTS\n"
-    "Java(TM) SE Runtime Environment 18.9 (build 11.0.2+9-LTS)\n"
-    "Java HotSpot(TM) Client VM 18.9 (build 11.0.2+9-LTS, mixed mode)\n";
 const char kOpenJ9[] =
     "openjdk version \"11.0.10\" 2021-01-19\n"
     "OpenJDK Runtime Environment AdoptOpenJDK (build 11.0.10+9)\n"
     "Eclipse OpenJ9 VM AdoptOpenJDK (build openj9-0.24.0, JRE 11 Windows 10 amd64-64-Bit "
     "Compressed References 20210120_899 (JIT enabled, AOT enabled)\n";
-const char kJava17[] =
-    "openjdk version \"17.0.1\" 2021-10-19\n"
-    "OpenJDK Runtime Environment (build 17.0.1+12-39)\n"
-    "OpenJDK 64-Bit Server VM (build 17.0.1+12-39, mixed mode, sharing)\n";
 
 }  // namespace
 
@@ -42,13 +24,13 @@ DemoMachine LayOutDemoMachine(WineMachine& machine) {
   demo.java17 = "C:\\Program Files\\Java\\jdk-17.0.1";
   demo.oldJavaHome = "%ProgramFiles%\\Java\\jdk1.7.0_80";
 
-  machine.AddRuntime(demo.branded8 + "\\bin\\java.exe", kBranded8);
-  machine.AddKit(demo.brandedKit8, kBranded8);
-  machine.AddKit(demo.adopt8, kAdopt8);
-  machine.AddRuntime(demo.open11 + "\\bin\\java.exe", kOpen11);
-  machine.AddRuntime(demo.branded11x86 + "\\bin\\java.exe", kBranded11Client);
+  machine.AddRuntime(demo.branded8 + "\\bin\\java.exe", banners::kBranded8u281x64);
+  machine.AddKit(demo.brandedKit8, banners::kBranded8u281x64);
+  machine.AddKit(demo.adopt8, banners::kAdopt8u282x64);
+  machine.AddRuntime(demo.open11 + "\\bin\\java.exe", banners::kAdopt11x64);
+  machine.AddRuntime(demo.branded11x86 + "\\bin\\java.exe", banners::kBranded11x86);
   machine.AddRuntime(demo.openJ9 + "\\bin\\java.exe", kOpenJ9);
-  machine.AddKit(demo.java17, kJava17);
+  machine.AddKit(demo.java17, banners::kOpenJdk17x64);
   demo.description.push_back(
       "on PATH: Java 8u281 (Java(TM), 64-bit), AdoptOpenJDK 8u282 kit, open Java 11.0.10");
   demo.description.push_back(

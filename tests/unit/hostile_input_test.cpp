@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/front_end.h"
-#include "java_banners.h"
 #include "machine_names.h"
+#include "sim/java_banners.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel {

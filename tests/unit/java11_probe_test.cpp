@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "java_banners.h"
 #include "probe_runner.h"
+#include "sim/java_banners.h"
 
 namespace ravel {
 namespace {

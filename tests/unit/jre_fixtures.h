@@ -9,6 +9,7 @@
 
 #include "common/types.h"
 #include "machine_names.h"
+#include "sim/java_banners.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel::jre_fixtures {
@@ -39,16 +40,8 @@ inline std::string OpenJ9Banner(bool is64) {
          "Eclipse OpenJ9 VM AdoptOpenJDK (build openj9-0.24.0, JRE 11 Windows 10 " +
          (is64 ? "amd64-64-Bit" : "x86-32") + " Compressed References 20210120_899)\n";
 }
-inline std::string Java8Banner() {
-  return "java version \"1.8.0_281\"\n"
-         "Java(TM) SE Runtime Environment (build 1.8.0_281-b09)\n"
-         "Java HotSpot(TM) 64-Bit Server VM (build 25.281-b09, mixed mode)\n";
-}
-inline std::string Java17Banner() {
-  return "openjdk version \"17.0.1\" 2021-10-19\n"
-         "OpenJDK Runtime Environment (build 17.0.1+12-39)\n"
-         "OpenJDK 64-Bit Server VM (build 17.0.1+12-39, mixed mode, sharing)\n";
-}
+inline std::string Java8Banner() { return banners::kBranded8u281x64; }
+inline std::string Java17Banner() { return banners::kOpenJdk17x64; }
 
 inline std::string Open64(const std::string& build = "11.0.10+9") {
   return OpenBanner(build, true);

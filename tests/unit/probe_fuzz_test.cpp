@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "fuzz/probe_rules.h"
-#include "java_banners.h"
 #include "probe_runner.h"
+#include "sim/java_banners.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel {

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "java_banners.h"
 #include "probe_runner.h"
 #include "probes/java11_probe.h"
 #include "probes/java8_probe.h"
 #include "probes/update_level_probe.h"
 #include "probes/version_string_probe.h"
+#include "sim/java_banners.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel {

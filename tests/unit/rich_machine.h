@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "java_banners.h"
 #include "machine_names.h"
+#include "sim/java_banners.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel::rich {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "common/contract.h"
-#include "java_banners.h"
 #include "probe_runner.h"
+#include "sim/java_banners.h"
 #include "sim/simulated_machine.h"
 
 namespace ravel {

@@ -100,6 +100,10 @@ inline const std::string kBranded17x64 =
     "java version \"17.0.1\" 2021-10-19 LTS\n"
     "Java(TM) SE Runtime Environment (build 17.0.1+12-LTS-39)\n"
     "Java HotSpot(TM) 64-Bit Server VM (build 17.0.1+12-LTS-39, mixed mode, sharing)\n";
+inline const std::string kOpenJdk17x64 =
+    "openjdk version \"17.0.1\" 2021-10-19\n"
+    "OpenJDK Runtime Environment (build 17.0.1+12-39)\n"
+    "OpenJDK 64-Bit Server VM (build 17.0.1+12-39, mixed mode, sharing)\n";
 
 // --- Notices printed ahead of the banner when an options variable is set ---
 inline const std::string kToolOptionsNotice =
