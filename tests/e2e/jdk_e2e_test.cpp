@@ -2,22 +2,13 @@
 // started and a clean TEMP.
 #include <gtest/gtest.h>
 
+#include "sim/java_banners.h"
 #include "wine_machine.h"
 
 namespace ravel::e2e {
 namespace {
 
 const std::string kKitKey = "SOFTWARE\\JavaSoft\\Java Development Kit";
-
-const std::string kAdopt8Banner =
-    "openjdk version \"1.8.0_282\"\n"
-    "OpenJDK Runtime Environment (AdoptOpenJDK)(build 1.8.0_282-b08)\n"
-    "OpenJDK 64-Bit Server VM (AdoptOpenJDK)(build 25.282-b08, mixed mode)\n";
-
-const std::string kBranded8Banner =
-    "java version \"1.8.0_281\"\n"
-    "Java(TM) SE Runtime Environment (build 1.8.0_281-b09)\n"
-    "Java HotSpot(TM) 64-Bit Server VM (build 25.281-b09, mixed mode)\n";
 
 class JdkCheck : public ::testing::Test {
  protected:
@@ -55,7 +46,7 @@ TEST_F(JdkCheck, NothingFoundRecordsZeroAndLeavesJavaHomeAlone) {
 }
 
 TEST_F(JdkCheck, OpenKitOnThePathBecomesJavaHomeInSilentMode) {
-  machine_.AddKit("C:\\e2e\\adopt8", kAdopt8Banner);
+  machine_.AddKit("C:\\e2e\\adopt8", banners::kAdopt8u282x64);
   machine_.SetPathPrefix("C:\\e2e\\adopt8\\bin");
   RunQuietly("silent");
   EXPECT_EQ(JavaHome(), (RegValue{kRegSz, Bytes("C:\\e2e\\adopt8", true)}));
@@ -69,7 +60,7 @@ TEST_F(JdkCheck, OpenKitOnThePathBecomesJavaHomeInSilentMode) {
 TEST_F(JdkCheck, ExpandableJavaHomeBecomesAPlainString) {
   machine_.SetValue("HKLM", 64, kEnvironmentKey, "JAVA_HOME",
                     RegValue{kRegExpandSz, Bytes("%SystemDrive%\\e2e\\old", true)});
-  machine_.AddKit("C:\\e2e\\adopt8", kAdopt8Banner);
+  machine_.AddKit("C:\\e2e\\adopt8", banners::kAdopt8u282x64);
   machine_.SetPathPrefix("C:\\e2e\\adopt8\\bin");
   RunQuietly("no-silent");
   EXPECT_EQ(machine_.Value("HKCU", 64, kSetupKey, "QKJDKPrecheck"), kVerdictFound);
@@ -78,8 +69,8 @@ TEST_F(JdkCheck, ExpandableJavaHomeBecomesAPlainString) {
 
 TEST_F(JdkCheck, RegisteredBrandedKitWithoutCompilerRemovesJavaHome) {
   machine_.SetString("HKLM", 64, kEnvironmentKey, "JAVA_HOME", "C:\\e2e\\old");
-  machine_.AddRuntime("C:\\e2e\\jre8\\bin\\java.exe", kBranded8Banner);
-  machine_.AddRuntime("C:\\e2e\\jdk8\\bin\\java.exe", kBranded8Banner);  // no javac.exe
+  machine_.AddRuntime("C:\\e2e\\jre8\\bin\\java.exe", banners::kBranded8u281x64);
+  machine_.AddRuntime("C:\\e2e\\jdk8\\bin\\java.exe", banners::kBranded8u281x64);  // no javac.exe
   machine_.SetString("HKLM", 64, kKitKey, "CurrentVersion", "1.8");
   machine_.SetString("HKLM", 64, kKitKey + "\\1.8", "JavaHome", "C:\\e2e\\jdk8");
   machine_.SetPathPrefix("C:\\e2e\\jre8\\bin");

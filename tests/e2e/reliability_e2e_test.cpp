@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "sim/java_banners.h"
 #include "wine_machine.h"
 
 namespace ravel::e2e {
@@ -37,10 +38,7 @@ TEST(Reliability, HungRuntimeIsEndedWithItsChildrenAndTheOthersStillCount) {
   const std::string hung = hungHome + "\\bin\\java.exe";
   machine.AddRuntime(hung, "");
   machine.MakeHang(hung);  // starts a copy of itself that sleeps forever, and waits for it
-  machine.AddRuntime("C:\\e2e\\good32\\bin\\java.exe",
-                     "openjdk version \"11.0.10\" 2021-01-19\n"
-                     "OpenJDK Runtime Environment AdoptOpenJDK (build 11.0.10+9)\n"
-                     "OpenJDK Server VM AdoptOpenJDK (build 11.0.10+9, mixed mode)\n");
+  machine.AddRuntime("C:\\e2e\\good32\\bin\\java.exe", banners::kAdopt11x86);
   machine.SetPathPrefix(hungHome + "\\bin;C:\\e2e\\good32\\bin");
   ASSERT_EQ(ProcessesMentioning(hungHome), 0);
 
