@@ -19,9 +19,8 @@ bool FindRegisteredRuntime(Os& os, RegistryView view, TextBuffer& location,
   ReadRegisteredJavaHome(os, view, location, observer);
   const std::string home = TextOf(location);
   const RuntimeKind kind = ClassifyRuntimeHome(os, home, observer);
-  const bool found = view == RegistryView::View64
-                         ? kind == RuntimeKind::Branded64 || kind == RuntimeKind::OpenBuild64
-                         : kind == RuntimeKind::Branded32 || kind == RuntimeKind::OpenBuild32;
+  const bool found =
+      kind != RuntimeKind::Unsuitable && Is64Bit(kind) == (view == RegistryView::View64);
   Decision decision(
       found ? Outcome::Accepted : Outcome::PassedOver,
       found ? Reason::RegisteredRuntimeOfBitness : Reason::RegisteredRuntimeNotOfBitness,

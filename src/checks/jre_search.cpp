@@ -20,10 +20,6 @@ std::size_t BestVersionIndex(RuntimeKind kind) {
   return static_cast<std::size_t>(kind) - static_cast<std::size_t>(RuntimeKind::Branded32);
 }
 
-bool Is64Bit(RuntimeKind kind) {
-  return kind == RuntimeKind::Branded64 || kind == RuntimeKind::OpenBuild64;
-}
-
 Bitness BitnessOf(RuntimeKind kind) { return Is64Bit(kind) ? Bitness::Bits64 : Bitness::Bits32; }
 
 std::string ObservedVersion(Os& os, CheckObserver& observer, const std::string& javaExe) {

@@ -17,6 +17,10 @@ enum class RuntimeKind : std::int32_t {
   OpenBuild64 = 4,
 };
 
+inline bool Is64Bit(RuntimeKind kind) {
+  return kind == RuntimeKind::Branded64 || kind == RuntimeKind::OpenBuild64;
+}
+
 // Which view of HKEY_LOCAL_MACHINE a read means.
 enum class RegistryView { View32, View64 };
 
